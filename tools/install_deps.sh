@@ -1,0 +1,22 @@
+#!/bin/sh
+# Installs the Debian 12 packages the build needs, only those that are missing.
+# Uses sudo only when not running as root.
+set -eu
+
+PACKAGES="g++ cmake ninja-build make libgtest-dev libgmock-dev libbenchmark-dev"
+
+missing=""
+for p in $PACKAGES; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing="$missing $p"
+  fi
+done
+
+if [ -n "$missing" ]; then
+  echo "Installing:$missing"
+  if [ "$(id -u)" -eq 0 ]; then SUDO=""; else SUDO="sudo"; fi
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -q
+  # shellcheck disable=SC2086
+  $SUDO apt-get install -y -q --no-install-recommends $missing
+fi
