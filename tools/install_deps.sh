@@ -3,7 +3,8 @@
 # Uses sudo only when not running as root.
 set -eu
 
-PACKAGES="g++ cmake ninja-build make libgtest-dev libgmock-dev libbenchmark-dev"
+PACKAGES="g++ cmake ninja-build make libgtest-dev libgmock-dev libbenchmark-dev \
+  qt6-base-dev qt6-svg-dev libgl-dev kdegames-card-data-kf5 fonts-comic-neue fonts-liberation2"
 
 missing=""
 for p in $PACKAGES; do

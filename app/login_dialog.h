@@ -1,0 +1,47 @@
+// The login window: the player's name and password (twice for a new
+// player). Confirming checks the entries and reports what is wrong on the
+// status line.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+
+namespace zembra {
+
+struct TLoginResult {
+  QString Name;      // as typed, at most 20 characters
+  QString Password;  // at most 5 characters
+};
+
+class TLoginDialog : public QDialog {
+  Q_OBJECT
+
+ public:
+  // newPlayer: both password fields; otherwise the name is fixed to the
+  // profile's and only the password is asked.
+  TLoginDialog(bool newPlayer, const QString& name, QWidget* parent);
+
+  // A recent player's password check; returns false to refuse.
+  std::function<bool(const QString& password)> CheckPassword;
+
+  TLoginResult Result() const;
+  QString Status() const;
+  QLineEdit* NameEdit() const { return Name; }
+  QLineEdit* PasswordEdit() const { return Password; }
+  QLineEdit* RepeatEdit() const { return Repeat; }
+
+  // Ok: checks the entries; accepts the dialog when they are right.
+  void Confirm();
+
+ private:
+  bool NewPlayer;
+  QLineEdit* Name;
+  QLineEdit* Password;
+  QLineEdit* Repeat;
+  QLabel* StatusLine;
+};
+
+}  // namespace zembra

@@ -1,0 +1,306 @@
+// Start-up, screens, timers, the main menu and the window's own events.
+#include "app/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+#include <cmath>
+
+#include "ai/computer.h"
+#include "ai/endgame_search.h"
+#include "engine/rules.h"
+#include "app/count_dialog.h"
+#include "app/fonts.h"
+#include "app/media.h"
+#include "app/pictures.h"
+#include "resources/words.h"
+
+namespace zembra {
+namespace {
+
+QString Row(int r) { return QString::fromStdString(W(r)); }
+
+const char* const kButtonStyle =
+    "QPushButton {"
+    "  color: #fff8e0; font-weight: bold;"
+    "  border: 2px solid #3a2200; border-radius: 8px;"
+    "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #d98f2b, stop:0.5 #a8600e,"
+    "    stop:1 #7a4205);"
+    "  padding: 2px 10px;"
+    "}"
+    "QPushButton:hover { border-color: #ffe08a; }"
+    "QPushButton:pressed { background: #7a4205; }"
+    "QPushButton:disabled { color: #c9b89a; background: #8a7356; border-color: #5c4a33; }";
+
+}  // namespace
+
+TMainWindow::TMainWindow(QWidget* parent) : QWidget(parent) {
+  // Start-up: caption, geometry, controls hidden, table menu attached with
+  // its game items disabled, the intro on screen.
+  setWindowTitle(QStringLiteral("Zembra"));
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  QPalette pal = palette();
+  pal.setColor(QPalette::Window, QColor(192, 192, 192));
+  setPalette(pal);
+
+  RunModal = [](QDialog& d) { return d.exec(); };
+  AskYesNo = [this](const QString& title, const QString& text) {
+    return QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
+  };
+
+  Table = new TTableView(View, Game, Settings, this);
+  Table->OnMouseRelease = [this](QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    if (View.Flying) return;
+    if (IntroShown()) {
+      EndIntro();
+      return;
+    }
+    if (e->button() == Qt::LeftButton) HandClick(p.x(), p.y());
+    if (e->button() == Qt::RightButton) RightClick(p.x(), p.y());
+  };
+  Table->OnMouseMove = [this](QMouseEvent* e) {
+    const QPoint p = e->position().toPoint();
+    SetCursorShape(CursorAt(p.x(), p.y()));
+  };
+  Table->OnContextMenu = [this](QContextMenuEvent* e) {
+    if (View.Flying || !MenuAttachedAt(e->pos().x(), e->pos().y())) return;
+    PopupMenu1->popup(e->globalPos());
+  };
+  Table->OnToolTip = [this](QHelpEvent* e) { return ShowHint(e); };
+
+  BuildMenuButtons();
+  BuildTableControls();
+  BuildTableMenu();
+
+  Game.SetListener(this);
+  Names[1] = QStringLiteral("PC");
+  Names[2] = QString::fromStdString(Settings.PlayerName);
+
+  Timer1 = new QTimer(this);
+  connect(Timer1, &QTimer::timeout, this, &TMainWindow::Timer1Tick);
+
+  View.Screen = TScreen::Intro;
+  SetWindowSize(Settings.WindowSize);
+  Relabel();
+  ShowTable(false);
+  for (auto* b : PlayerButtons) b->hide();
+  for (auto* b : {Button6, Button9, Button10, Button11, BMode, BHistory}) b->hide();
+  Timer1->start(20);
+}
+
+TMainWindow::~TMainWindow() { Game.SetListener(nullptr); }
+
+void TMainWindow::BuildMenuButtons() {
+  auto make = [this]() {
+    auto* b = new QPushButton(this);
+    b->setStyleSheet(QString::fromLatin1(kButtonStyle));
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setCursor(Qt::PointingHandCursor);
+    return b;
+  };
+  for (int i = 0; i < 5; ++i) {
+    PlayerButtons[i] = make();
+    connect(PlayerButtons[i], &QPushButton::clicked, this, [this, i] { StartMatch(i + 1); });
+  }
+  Button6 = make();
+  connect(Button6, &QPushButton::clicked, this, [this] { StartMatch(6); });
+  Button9 = make();   // top ten: the club window arrives with the local club
+  Button10 = make();  // options: the options dialog arrives with the options file
+  BHistory = make();  // history window arrives with the history files
+  BMode = make();
+  Button11 = make();
+  connect(Button11, &QPushButton::clicked, this, [this] { close(); });
+  Button9->setEnabled(false);
+  Button10->setEnabled(false);
+  BHistory->setEnabled(false);
+}
+
+void TMainWindow::BuildTableControls() {
+  Button1 = new QPushButton(this);
+  Button2 = new QPushButton(this);
+  ButtonChat = new QPushButton(this);
+  for (auto* b : {Button1, Button2, ButtonChat}) {
+    b->setStyleSheet(QString::fromLatin1(kButtonStyle));
+    b->setCursor(Qt::PointingHandCursor);
+  }
+  Button1->setFocusPolicy(Qt::NoFocus);
+  Button2->setFocusPolicy(Qt::NoFocus);
+  // The chat line's send button: in a game against the computer it only
+  // listens for the code of the debug view.
+  ButtonChat->setFocusPolicy(Qt::ClickFocus);
+  ButtonChat->installEventFilter(this);
+  connect(Button1, &QPushButton::clicked, this, &TMainWindow::ContinueClick);
+  connect(Button2, &QPushButton::clicked, this, &TMainWindow::ExitToMenuClick);
+}
+
+void TMainWindow::BuildTableMenu() {
+  PopupMenu1 = new QMenu(this);
+  ActGenCount = PopupMenu1->addAction(QString(), this, &TMainWindow::ShowCount);
+  ActQuit = PopupMenu1->addAction(QString(), this, &TMainWindow::QuitToMenu);
+  ActChangeName = PopupMenu1->addAction(QString());
+  ActSpeed = PopupMenu1->addAction(QString());
+  PopupMenu1->addSeparator();
+  ActHelp = PopupMenu1->addAction(QString());
+  ActAbout = PopupMenu1->addAction(QString(), this, [this] {
+    QMessageBox::about(this, QStringLiteral("Zembra"),
+                       QStringLiteral("Zembra ") + QString::fromLatin1("V 5.7f"));
+  });
+  PopupMenu1->addSeparator();
+  ActRadio = PopupMenu1->addAction(QString());
+  ActChat = PopupMenu1->addAction(QString());
+  // Items whose windows arrive later stay disabled.
+  for (QAction* a : {ActGenCount, ActQuit, ActChangeName, ActSpeed, ActHelp, ActRadio, ActChat})
+    a->setEnabled(false);
+}
+
+void TMainWindow::Relabel() {
+  setWindowTitle(QStringLiteral("Zembra"));
+  Button6->setText(Row(0));
+  Button9->setText(Row(3));
+  Button10->setText(Row(2));
+  Button11->setText(Row(4));
+  BMode->setText(Row(6));
+  BHistory->setText(Row(5));
+  Button2->setText(Row(21));
+  ButtonChat->setText(Row(158));
+  ActGenCount->setText(Row(25));
+  ActQuit->setText(Row(21));
+  ActChangeName->setText(Row(26));
+  ActSpeed->setText(Row(298));
+  ActHelp->setText(Row(27));
+  ActAbout->setText(Row(29));
+  ActRadio->setText(Row(1016));
+  ActChat->setText(Row(178));
+}
+
+void TMainWindow::SetWindowSize(int size) {
+  Settings.WindowSize = static_cast<uint8_t>(std::clamp(size, 1, 5));
+  QSize screen(1920, 1080);
+  if (QScreen* sc = QGuiApplication::primaryScreen()) screen = sc->availableGeometry().size();
+  View.WindowSize = Settings.WindowSize;
+  View.Layout = MakeLayout(View.WindowSize, screen.width(), screen.height());
+  ApplyLayout();
+}
+
+void TMainWindow::ApplyLayout() {
+  const TTableLayout& l = View.Layout;
+  setFixedSize(l.Client.W, l.Client.H);
+  Table->setGeometry(0, 0, l.Client.W, l.Client.H);
+  const TScale& sc = l.Scale;
+  const int fontPx = static_cast<int>(std::lround(14 * sc.S));
+  QFont f = RoleFont(Settings, TFontRoleId::Decor, fontPx, true);
+  // Menu: recent players on the left, the other buttons on the right.
+  for (int i = 0; i < 5; ++i) {
+    const TRect r = ScaleRect({50, 138 + i * 46, 300, 38}, sc);
+    PlayerButtons[i]->setGeometry(r.X, r.Y, r.W, r.H);
+    PlayerButtons[i]->setFont(f);
+  }
+  QPushButton* right[] = {Button6, Button9, BHistory, Button10, BMode, Button11};
+  for (int i = 0; i < 6; ++i) {
+    const TRect r = ScaleRect({440, 130 + i * 42, 270, 34}, sc);
+    right[i]->setGeometry(r.X, r.Y, r.W, r.H);
+    right[i]->setFont(f);
+  }
+  Button1->setGeometry(l.Continue.X, l.Continue.Y, l.Continue.W, l.Continue.H);
+  Button2->setGeometry(l.Exit.X, l.Exit.Y, l.Exit.W, l.Exit.H);
+  const TRect chat = ScaleRect({600, 462, 110, 26}, sc);
+  ButtonChat->setGeometry(chat.X, chat.Y, chat.W, chat.H);
+  for (auto* b : {Button1, Button2, ButtonChat}) b->setFont(f);
+  Table->update();
+}
+
+void TMainWindow::ShowTable(bool on) {
+  for (auto* b : {Button1, Button2, ButtonChat}) b->setVisible(on);
+}
+
+void TMainWindow::EndIntro() {
+  if (!IntroShown()) return;
+  Timer1->stop();
+  SetWindowSize(Settings.WindowSize);
+  ShowMenu();
+}
+
+void TMainWindow::ShowMenu() {
+  View.Screen = TScreen::Menu;
+  View.WaitBanner = false;
+  ShowTable(false);
+  for (auto* b : PlayerButtons) {
+    b->setText(QString());
+    b->show();
+  }
+  for (auto* b : {Button6, Button9, Button10, Button11, BMode, BHistory}) b->show();
+  for (QAction* a : {ActGenCount, ActQuit, ActChangeName}) a->setEnabled(false);
+  Game.Deal.InDeal = false;
+  SetCursorShape(Qt::ArrowCursor);
+  Table->update();
+  Timer1->start(20);
+}
+
+void TMainWindow::Timer1Tick() {
+  if (View.Flying) return;
+  switch (View.Screen) {
+    case TScreen::Intro:
+      ++View.IntroTick;
+      Table->update();
+      break;
+    case TScreen::Menu:
+      ++View.MenuTick;
+      // Only the ornament and the clock move.
+      Table->update();
+      break;
+    case TScreen::Table: {
+      TDealState& d = Game.Deal;
+      if (!d.InDeal || d.TurnState != kTurnPlayer1 || NetGame || Tournament) break;
+      View.Bubble[1] = {Names[1], TBubbleStyle::Yellow};
+      const ai::TAiChoice choice = ai::ChooseMove(d);
+      // The debug view shows the search's top-level values in the caption.
+      if (d.RevealCards && choice.Searched)
+        setWindowTitle(QString::fromStdString(ai::FormatValues(choice.Values)));
+      PlayCard(Game, 1, choice.Slot);
+      break;
+    }
+  }
+}
+
+void TMainWindow::keyReleaseEvent(QKeyEvent* e) {
+  if (IntroShown() && !View.Flying) {
+    EndIntro();
+    return;
+  }
+  QWidget::keyReleaseEvent(e);
+}
+
+void TMainWindow::mouseReleaseEvent(QMouseEvent* e) {
+  if (IntroShown() && !View.Flying) {
+    EndIntro();
+    return;
+  }
+  QWidget::mouseReleaseEvent(e);
+}
+
+bool TMainWindow::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == ButtonChat) {
+    if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut) ResetRevealBuffer();
+    if (e->type() == QEvent::KeyPress) {
+      RevealKey(static_cast<QKeyEvent*>(e)->text());
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, e);
+}
+
+void TMainWindow::closeEvent(QCloseEvent* e) {
+  if (View.Flying || !CloseQuery()) {
+    e->ignore();
+    return;
+  }
+  e->accept();
+}
+
+}  // namespace zembra

@@ -1,0 +1,131 @@
+// The main window: start-up, the intro, the main menu and the card table,
+// the timer in which the computer moves, the continue button that paces a
+// deal, the end of a match and the ways of leaving it.
+#pragma once
+
+#include <QPushButton>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "app/table_view.h"
+#include "app/view_state.h"
+#include "engine/game.h"
+#include "records/settings.h"
+
+class QMenu;
+class QAction;
+class QDialog;
+
+namespace zembra {
+
+class TMainWindow : public QWidget, private TEngineEvents {
+  Q_OBJECT
+
+ public:
+  explicit TMainWindow(QWidget* parent = nullptr);
+  ~TMainWindow() override;
+
+  // --- flow (Part of the table's state machine) ---
+  void EndIntro();
+  void StartMatch(int slot);
+  void ContinueClick();
+  void ExitToMenuClick();
+  void QuitToMenu();
+  // The close question; true when the window may close.
+  bool CloseQuery();
+  void Timer1Tick();
+
+  // --- input on the table ---
+  void HandClick(int x, int y);                 // left button released at (x, y)
+  void RightClick(int x, int y);                // right button released
+  Qt::CursorShape CursorAt(int x, int y) const; // arrow or hand
+  bool MenuAttachedAt(int x, int y) const;      // does a right click here open the table menu?
+  int CardAt(int player, int x) const;          // x in window coordinates
+  void RevealKey(const QString& text);          // a key typed on the chat button
+  void ResetRevealBuffer();
+
+  void SetWindowSize(int size);
+
+  // Modal windows and questions go through these, so tests can answer them.
+  std::function<int(QDialog&)> RunModal;
+  std::function<bool(const QString& title, const QString& text)> AskYesNo;
+
+  TGame& GameState() { return Game; }
+  const TViewState& ViewState() const { return View; }
+  TSettings& Options() { return Settings; }
+  TTableView* TableWidget() const { return Table; }
+  QPushButton* ContinueButton() const { return Button1; }
+  QPushButton* ExitButton() const { return Button2; }
+  QPushButton* NewPlayerButton() const { return Button6; }
+  QPushButton* ChatButton() const { return ButtonChat; }
+  QMenu* TableMenu() const { return PopupMenu1; }
+  QAction* QuitAction() const { return ActQuit; }
+  QAction* GenCountAction() const { return ActGenCount; }
+  bool IntroShown() const { return View.Screen == TScreen::Intro; }
+  bool MenuShown() const { return View.Screen == TScreen::Menu; }
+  QTimer* MainTimer() const { return Timer1; }
+  const QString& PlayerName(int player) const { return Names[player]; }
+  int MatchesFinished() const { return Finished; }
+  double LastRating() const { return Rating; }
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+  void keyReleaseEvent(QKeyEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
+
+ private:
+  void OnEvent(const TEngineEvent& e) override;
+  void BuildMenuButtons();
+  void BuildTableControls();
+  void BuildTableMenu();
+  void Relabel();
+  void ApplyLayout();
+  void ShowMenu();
+  void ShowTable(bool on);
+  void LeaveTable();
+  void FinishMatch();
+  void ShowCount();
+  void FlushDraws();
+  void FlyToTable(const TEngineEvent& e);
+  void FlyTrickAway(int winner);
+  QString TextOf(const TText& t) const;
+  void PlaySound(const std::string& name, bool wait = false);
+  void SetCursorShape(Qt::CursorShape shape);
+  bool ShowHint(QHelpEvent* e);
+
+  TSettings Settings;
+  TGame Game;
+  TViewState View;
+  TTableView* Table = nullptr;
+  QTimer* Timer1 = nullptr;
+
+  // Mode of play.
+  int PlayerSlot = 0;
+  int AccountState = 1;
+  bool NetGame = false;
+  bool Tournament = false;
+  QString Names[3];
+  QString LastTypedName;
+  int Finished = 0;      // matches finished in this run
+  double Rating = 0.0;   // the last local rating computed
+
+  // Main menu.
+  std::array<QPushButton*, 5> PlayerButtons{};
+  QPushButton *Button6 = nullptr, *Button9 = nullptr, *Button10 = nullptr, *Button11 = nullptr;
+  QPushButton *BMode = nullptr, *BHistory = nullptr;
+  // Table.
+  QPushButton *Button1 = nullptr, *Button2 = nullptr, *ButtonChat = nullptr;
+  QMenu* PopupMenu1 = nullptr;
+  QAction *ActGenCount = nullptr, *ActQuit = nullptr, *ActChangeName = nullptr, *ActSpeed = nullptr;
+  QAction *ActHelp = nullptr, *ActAbout = nullptr, *ActRadio = nullptr, *ActChat = nullptr;
+
+  QString RevealBuffer;
+  std::vector<TEngineEvent> PendingDraws;
+  bool Collecting = false;
+};
+
+}  // namespace zembra

@@ -1,0 +1,151 @@
+// The player's mouse on the table: playing a card, the cursor over the own
+// hand, spoken card names, the table menu's reach, the hints, and the code
+// of the debug view typed on the chat button.
+#include <QBitmap>
+#include <QHelpEvent>
+#include <QToolTip>
+
+#include "app/main_window.h"
+#include "app/media.h"
+#include "app/pictures.h"
+#include "app/table_painter.h"
+#include "engine/rules.h"
+#include "resources/words.h"
+
+namespace zembra {
+namespace {
+
+QString Row(int r) { return QString::fromStdString(W(r)); }
+inline constexpr const char* kRevealCode = "97538";
+
+}  // namespace
+
+int TMainWindow::CardAt(int player, int x) const {
+  const TDealState& d = Game.Deal;
+  const TRect& h = View.Layout.Hand[player];
+  const int slot = CardAtX(h.W, d.HandCount[player], View.Layout.Card.W, x - h.X);
+  if (slot == 0 || d.Hand[player][slot].IsEmpty()) return 0;
+  return slot;
+}
+
+void TMainWindow::HandClick(int x, int y) {
+  TDealState& d = Game.Deal;
+  if (View.Screen != TScreen::Table || View.Flying) return;
+  if (!View.Layout.Hand[2].Contains(x, y)) return;
+  if (!d.InDeal || d.TurnState != kTurnPlayer2 || d.PlayPhase != 2) return;
+  const int slot = CardAt(2, x);
+  if (slot == 0) return;
+  if (d.Leader == TLeader::Co && IsIllegalFollow(d, slot)) {
+    PlaySound("WWrongs");
+    return;
+  }
+  View.Bubble[2] = {Names[2], TBubbleStyle::Yellow};
+  PlayCard(Game, 2, slot);
+  SetCursorShape(CursorAt(x, y));
+}
+
+void TMainWindow::RightClick(int x, int y) {
+  const TDealState& d = Game.Deal;
+  if (View.Screen != TScreen::Table) return;
+  const TTableLayout& l = View.Layout;
+  TCardCode spoken;
+  if (l.Hand[2].Contains(x, y)) {
+    if (d.InDeal && CardAt(2, x)) spoken = d.Hand[2][CardAt(2, x)];
+  } else if (l.Stock.Contains(x, y)) {
+    if (d.StockPos <= kTrumpCardPos && l.TrumpCard.Contains(x, y)) spoken = d.DeckCard[kTrumpCardPos];
+  } else if (l.Table.Contains(x, y)) {
+    for (int p = 1; p <= 2; ++p)
+      if (l.TableCard[p].Contains(x, y) && !d.TableCard[p].IsEmpty()) spoken = d.TableCard[p];
+  } else if (l.Hand[1].Contains(x, y)) {
+    const TPaintContext c{View, Game, Settings};
+    const int slot = CardAt(1, x);
+    if (d.InDeal && d.TurnState == kTurnPlayer1 && DecidingShown(c) && slot == d.HandCount[1])
+      spoken = d.DecidingCard;
+    else if (d.InDeal && (d.TurnState == kTurnMatchOver || d.TurnState == kTurnMatchContinues) && slot)
+      spoken = d.Hand[1][slot];
+  }
+  if (!spoken.IsEmpty()) Media().SpeakCard(spoken);
+}
+
+Qt::CursorShape TMainWindow::CursorAt(int x, int y) const {
+  const TDealState& d = Game.Deal;
+  if (View.Screen != TScreen::Table || !View.Layout.Hand[2].Contains(x, y)) return Qt::ArrowCursor;
+  if (!d.InDeal || d.TurnState != kTurnPlayer2 || d.PlayPhase != 2) return Qt::ArrowCursor;
+  const int slot = CardAt(2, x);
+  if (slot == 0) return Qt::ArrowCursor;
+  if (d.Leader == TLeader::Co && IsIllegalFollow(d, slot)) return Qt::ArrowCursor;
+  return Qt::PointingHandCursor;
+}
+
+bool TMainWindow::MenuAttachedAt(int x, int y) const {
+  if (View.Screen != TScreen::Table) return false;
+  const TTableLayout& l = View.Layout;
+  // Over the hands, the table and the stock a right click speaks a card.
+  return !(l.Hand[1].Contains(x, y) || l.Hand[2].Contains(x, y) || l.Table.Contains(x, y) ||
+           l.Stock.Contains(x, y));
+}
+
+void TMainWindow::SetCursorShape(Qt::CursorShape shape) {
+  if (!Settings.OwnCursor) {
+    Table->setCursor(shape);
+    return;
+  }
+  // The program's own cursors; hot spots: arrow tip (2, 2), fingertip (12, 2).
+  static const QCursor arrow(Picture(QStringLiteral("CURARROW")), 2, 2);
+  static const QCursor hand(Picture(QStringLiteral("CURHAND")), 12, 2);
+  const QCursor& own = shape == Qt::PointingHandCursor ? hand : arrow;
+  if (own.pixmap().isNull())
+    Table->setCursor(shape);
+  else
+    Table->setCursor(own);
+}
+
+void TMainWindow::ResetRevealBuffer() { RevealBuffer.clear(); }
+
+void TMainWindow::RevealKey(const QString& text) {
+  if (text.isEmpty()) return;
+  RevealBuffer += text;
+  if (RevealBuffer == QLatin1String(kRevealCode)) {
+    Game.Deal.RevealCards = !Game.Deal.RevealCards;
+    RevealBuffer.clear();
+    Table->update();
+  }
+}
+
+bool TMainWindow::ShowHint(QHelpEvent* e) {
+  if (View.Screen != TScreen::Table) {
+    QToolTip::hideText();
+    return true;
+  }
+  const TTableLayout& l = View.Layout;
+  const double s = l.Scale.S;
+  const int x = e->pos().x(), y = e->pos().y();
+  for (int p = 1; p <= 2; ++p) {
+    const TRect& b = l.Board[p];
+    if (!b.Contains(x, y)) continue;
+    const int bx = x - b.X, by = y - b.Y;
+    if (by <= 38 * s) {
+      QToolTip::showText(e->globalPos(), Row(428), Table);
+    } else if (by >= 41 * s && bx >= 46 * s && bx <= 94 * s) {
+      QToolTip::showText(e->globalPos(), Row(429), Table);
+    } else {
+      QToolTip::hideText();
+    }
+    return true;
+  }
+  if (l.MatchNumber.Contains(x, y)) {
+    const TMatchState& m = Game.Match;
+    const QString text = QStringLiteral("<b>%1</b><br>%2 %3<br>%4 %5 / %6")
+                             .arg(Row(411).toHtmlEscaped(), Row(84).toHtmlEscaped())
+                             .arg(m.MatchNo)
+                             .arg(Row(85).toHtmlEscaped())
+                             .arg(MatchInCycle(m.MatchNo))
+                             .arg(kCycleLength);
+    QToolTip::showText(e->globalPos(), text, Table);
+    return true;
+  }
+  QToolTip::hideText();
+  return true;
+}
+
+}  // namespace zembra

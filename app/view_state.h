@@ -1,0 +1,46 @@
+// What the table shows beyond the game records: the screen, the bubbles'
+// texts, cards still in flight or not yet shown, the open hand, the flying
+// sprite and the wait banner. The window fills it from the engine's events.
+#pragma once
+
+#include <QPixmap>
+#include <QPoint>
+#include <QString>
+#include <set>
+
+#include "app/table_layout.h"
+#include "engine/events.h"
+
+namespace zembra {
+
+enum class TScreen : uint8_t { Intro, Menu, Table };
+
+struct TBubbleView {
+  QString Text;
+  TBubbleStyle Style = TBubbleStyle::Yellow;
+};
+
+struct TViewState {
+  TScreen Screen = TScreen::Intro;
+  int WindowSize = 1;
+  TTableLayout Layout = MakeLayout(1);
+  TBubbleView Bubble[3];
+  bool OpenHand1 = false;             // player 1's cards face up after the scoring
+  std::set<uint16_t> HiddenInHand;    // drawn cards still on their way to a hand
+  bool TableHidden[3] = {false, false, false};
+  int StockShown = -1;                // cards shown on the stock while draws fly; -1: the real count
+  bool WaitBanner = false;
+  int BackIndex = 1;
+  int IntroTick = 0;
+  int MenuTick = 0;
+
+  // The flying card, drawn over a snapshot of the table.
+  bool Flying = false;
+  QPixmap Snapshot;
+  QPixmap Sprite;
+  QPoint SpritePos;
+};
+
+inline uint16_t CardKey(TCardCode c) { return static_cast<uint16_t>(c.Rank << 8 | c.Suit); }
+
+}  // namespace zembra

@@ -1,0 +1,334 @@
+// The game window on the offscreen platform: a player's clicks, the
+// continue button through a deal, a whole match to "Exit to menu", and the
+// ways of leaving a match.
+#include <QDialog>
+#include <QMenu>
+#include <QPushButton>
+#include <QtTest>
+
+#include "ai/computer.h"
+#include "app/login_dialog.h"
+#include "app/main_window.h"
+#include "app/media.h"
+#include "app/table_painter.h"
+#include "engine/rules.h"
+#include "resources/words.h"
+
+using namespace zembra;
+
+namespace {
+
+class TRecordingMedia : public TMedia {
+ public:
+  void PlayEffect(const std::string& name, bool, bool enabled) override {
+    if (enabled) Effects.push_back(name);
+  }
+  bool SpeakCard(TCardCode code) override {
+    Spoken.push_back(code);
+    return true;
+  }
+  int Count(const std::string& name) const {
+    return static_cast<int>(std::count(Effects.begin(), Effects.end(), name));
+  }
+  std::vector<std::string> Effects;
+  std::vector<TCardCode> Spoken;
+};
+
+QPoint SlotCentre(const TMainWindow& w, int player, int slot) {
+  const TDealState& d = const_cast<TMainWindow&>(w).GameState().Deal;
+  const TRect r = HandSlotRect(w.ViewState().Layout, player, d.HandCount[player], slot);
+  return QPoint(r.X + 8, r.Y + r.H / 2);
+}
+
+}  // namespace
+
+class TMainWindowTest : public QObject {
+  Q_OBJECT
+
+ private:
+  TRecordingMedia Sounds;
+  std::unique_ptr<TMainWindow> Win;
+  bool Answer = true;
+  int Questions = 0;
+  int CountWindows = 0;
+
+  // A window past the intro, answering every modal window itself.
+  void Open() {
+    Win = std::make_unique<TMainWindow>();
+    Win->Options().FlyCards = false;
+    Win->RunModal = [this](QDialog& d) {
+      if (auto* login = qobject_cast<TLoginDialog*>(&d)) {
+        login->Confirm();
+        return login->result();
+      }
+      ++CountWindows;
+      return int(QDialog::Accepted);
+    };
+    Win->AskYesNo = [this](const QString&, const QString&) {
+      ++Questions;
+      return Answer;
+    };
+    Win->show();
+    Win->EndIntro();
+  }
+
+  void StartNewPlayer() {
+    QTest::mouseClick(Win->NewPlayerButton(), Qt::LeftButton);
+    QVERIFY(Win->GameState().Deal.InDeal);
+  }
+
+  // Clicks the first card the follow rule allows.
+  void PlayerPlaysFirstLegal() {
+    TDealState& d = Win->GameState().Deal;
+    for (int s = 1; s <= d.HandCount[2]; ++s) {
+      if (d.Leader == TLeader::Co && IsIllegalFollow(d, s)) continue;
+      QTest::mouseClick(Win->TableWidget(), Qt::LeftButton, {}, SlotCentre(*Win, 2, s));
+      return;
+    }
+    QFAIL("no legal card");
+  }
+
+  // Plays the current deal to its end: the player's clicks, the computer's
+  // ticks, the continue button after every trick.
+  void PlayDeal() {
+    TDealState& d = Win->GameState().Deal;
+    for (int guard = 0; guard < 100 && d.TurnState != kTurnDealOver; ++guard) {
+      switch (d.TurnState) {
+        case kTurnPlayer1:
+          QVERIFY(!Win->ContinueButton()->isEnabled());
+          Win->Timer1Tick();
+          break;
+        case kTurnPlayer2:
+          QVERIFY(!Win->ContinueButton()->isEnabled());
+          PlayerPlaysFirstLegal();
+          break;
+        case kTurnTrickComplete:
+          QVERIFY(Win->ContinueButton()->isEnabled());
+          QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);
+          break;
+      }
+    }
+    QCOMPARE(int(d.TurnState), int(kTurnDealOver));
+    QVERIFY(Win->ContinueButton()->isEnabled());
+  }
+
+ private slots:
+  void init() {
+    Sounds = TRecordingMedia();
+    SetMedia(&Sounds);
+    Answer = true;
+    Questions = 0;
+    CountWindows = 0;
+  }
+  void cleanup() {
+    if (Win) {
+      Win->AskYesNo = [](const QString&, const QString&) { return true; };
+      Win.reset();
+    }
+    SetMedia(nullptr);
+  }
+
+  void introEndsWithAKeyRelease() {
+    Win = std::make_unique<TMainWindow>();
+    Win->show();
+    QVERIFY(Win->IntroShown());
+    QCOMPARE(Win->MainTimer()->interval(), 20);
+    QTest::keyRelease(Win.get(), Qt::Key_Space);
+    QVERIFY(Win->MenuShown());
+    QVERIFY(Win->NewPlayerButton()->isVisible());
+    // Closing from the menu asks nothing.
+    QVERIFY(Win->close());
+    QCOMPARE(Questions, 0);
+  }
+
+  void newPlayerStartsAMatch() {
+    Open();
+    StartNewPlayer();
+    const TGame& g = Win->GameState();
+    QCOMPARE(Win->PlayerName(2), QStringLiteral("Mr.X"));
+    QCOMPARE(Win->PlayerName(1), QStringLiteral("PC"));
+    QCOMPARE(g.Match.MatchNo, 1);
+    QCOMPARE(Win->ContinueButton()->text(), QString::fromStdString(W(414)));
+    QVERIFY(Win->ContinueButton()->isEnabled());
+    QVERIFY(!Win->ExitButton()->isEnabled());
+    QVERIFY(Win->QuitAction()->isEnabled());
+    QCOMPARE(Sounds.Count("WOpenFo"), 1);
+    QCOMPARE(Sounds.Count("WTasoKo"), 1);
+    // Before "To Begin of Round" a click on a card does nothing.
+    const int before = g.Deal.HandCount[2];
+    QTest::mouseClick(Win->TableWidget(), Qt::LeftButton, {}, SlotCentre(*Win, 2, 1));
+    QCOMPARE(int(g.Deal.HandCount[2]), before);
+    QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);
+    QCOMPARE(Win->ContinueButton()->text(), QStringLiteral("OK"));
+    QVERIFY(!Win->ContinueButton()->isEnabled());
+    QCOMPARE(Win->MainTimer()->interval(), 200);
+    QVERIFY(Win->MainTimer()->isActive());
+  }
+
+  void illegalCardIsRefusedWithASound() {
+    Open();
+    StartNewPlayer();
+    QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);
+    TDealState& d = Win->GameState().Deal;
+    // Play until the computer has led and the player holds a card it may not play.
+    for (int guard = 0; guard < 200; ++guard) {
+      if (d.TurnState == kTurnDealOver) break;
+      if (d.TurnState == kTurnPlayer2 && d.Leader == TLeader::Co) {
+        int illegal = 0;
+        for (int s = 1; s <= d.HandCount[2]; ++s)
+          if (IsIllegalFollow(d, s)) illegal = s;
+        if (illegal) {
+          const std::string before = ToString(d);
+          const QPoint at = SlotCentre(*Win, 2, illegal);
+          QCOMPARE(Win->CursorAt(at.x(), at.y()), Qt::ArrowCursor);
+          QTest::mouseClick(Win->TableWidget(), Qt::LeftButton, {}, at);
+          QCOMPARE(Sounds.Count("WWrongs"), 1);
+          QCOMPARE(ToString(d), before);
+          return;
+        }
+        const QPoint legal = SlotCentre(*Win, 2, 1);
+        QCOMPARE(Win->CursorAt(legal.x(), legal.y()), Qt::PointingHandCursor);
+      }
+      if (d.TurnState == kTurnPlayer1) Win->Timer1Tick();
+      else if (d.TurnState == kTurnPlayer2) PlayerPlaysFirstLegal();
+      else if (d.TurnState == kTurnTrickComplete) Win->ContinueClick();
+    }
+    QSKIP("no refusable card came up in this deal");
+  }
+
+  void continueButtonThroughAWholeDeal() {
+    Open();
+    StartNewPlayer();
+    QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);
+    PlayDeal();
+    TGame& g = Win->GameState();
+    QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);  // score the deal
+    QVERIFY(Win->ViewState().OpenHand1);
+    const QString caption = Win->ContinueButton()->text();
+    QVERIFY(caption == QString::fromStdString(W(417)) || caption == QString::fromStdString(W(427)));
+    QVERIFY(Win->ContinueButton()->isEnabled());
+    QVERIFY(g.Match.MatchPoints[1] + g.Match.MatchPoints[2] >= 1);
+  }
+
+  void wholeMatchToExitToMenu() {
+    Open();
+    StartNewPlayer();
+    TGame& g = Win->GameState();
+    for (int deal = 0; deal < 30 && !g.Match.MatchClosed; ++deal) {
+      QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);  // start of the round
+      PlayDeal();
+      QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);  // scoring
+      QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);  // next round, or the sum-up
+    }
+    QVERIFY(g.Match.MatchClosed);
+    QCOMPARE(CountWindows, 1);  // the general score was shown
+    QVERIFY(!Win->ContinueButton()->isEnabled());
+    QVERIFY(Win->ExitButton()->isEnabled());
+    QCOMPARE(Win->ExitButton()->text(), QString::fromStdString(W(21)));
+    const int result = g.Match.MatchResult;
+    QTest::mouseClick(Win->ExitButton(), Qt::LeftButton);
+    QVERIFY(Win->MenuShown());
+    QVERIFY(!g.Deal.InDeal);
+    QCOMPARE(Win->MatchesFinished(), 1);
+    QCOMPARE(Win->LastRating(), RateMatch(0, 0.0, result, 1));
+    QCOMPARE(Win->MainTimer()->interval(), 20);
+    QVERIFY(!Win->QuitAction()->isEnabled());
+  }
+
+  void quitToMenuAsksAndLeaves() {
+    Open();
+    StartNewPlayer();
+    Answer = false;
+    Win->QuitToMenu();
+    QCOMPARE(Questions, 1);
+    QVERIFY(Win->GameState().Deal.InDeal);
+    Answer = true;
+    Win->QuitToMenu();
+    QCOMPARE(Questions, 2);
+    QVERIFY(Win->MenuShown());
+    QVERIFY(!Win->GameState().Deal.InDeal);
+    QCOMPARE(Win->MatchesFinished(), 0);
+    // From the menu the item asks nothing.
+    Win->QuitToMenu();
+    QCOMPARE(Questions, 2);
+  }
+
+  void closeQueryAtTheTable() {
+    Open();
+    StartNewPlayer();
+    Answer = false;
+    QVERIFY(!Win->close());
+    QCOMPARE(Questions, 1);
+    QVERIFY(Win->isVisible());
+    Answer = true;
+    QVERIFY(Win->close());
+    QCOMPARE(Questions, 2);
+  }
+
+  void tableMenuIsAttachedOutsideTheCards() {
+    Open();
+    StartNewPlayer();
+    const TTableLayout& l = Win->ViewState().Layout;
+    QVERIFY(!Win->MenuAttachedAt(l.Hand[2].X + 5, l.Hand[2].Y + 5));
+    QVERIFY(!Win->MenuAttachedAt(l.Stock.X + 5, l.Stock.Y + 5));
+    QVERIFY(!Win->MenuAttachedAt(l.Table.X + 5, l.Table.Y + 5));
+    QVERIFY(Win->MenuAttachedAt(l.Board[1].X + 5, l.Board[1].Y + 5));
+    const QList<QAction*> items = Win->TableMenu()->actions();
+    QCOMPARE(items.size(), 10);
+    QCOMPARE(items[0]->text(), QString::fromStdString(W(25)));
+    QCOMPARE(items[1]->text(), QString::fromStdString(W(21)));
+    QVERIFY(items[4]->isSeparator());
+  }
+
+  void rightClickSpeaksCards() {
+    Open();
+    StartNewPlayer();
+    TDealState& d = Win->GameState().Deal;
+    const QPoint own = SlotCentre(*Win, 2, 3);
+    QTest::mouseClick(Win->TableWidget(), Qt::RightButton, {}, own);
+    QCOMPARE(Sounds.Spoken.size(), size_t(1));
+    QCOMPARE(Sounds.Spoken[0], d.Hand[2][3]);
+    const TRect trump = Win->ViewState().Layout.TrumpCard;
+    QTest::mouseClick(Win->TableWidget(), Qt::RightButton, {}, QPoint(trump.X + 10, trump.Bottom() - 5));
+    QCOMPARE(Sounds.Spoken.size(), size_t(2));
+    QCOMPARE(Sounds.Spoken[1], d.DeckCard[24]);
+  }
+
+  void revealCodeOnTheChatButton() {
+    Open();
+    StartNewPlayer();
+    TDealState& d = Win->GameState().Deal;
+    Win->ChatButton()->setFocus();
+    QTest::keyClicks(Win->ChatButton(), QStringLiteral("197538"));
+    QVERIFY(!d.RevealCards);  // a leading "1" spoils the code
+    Win->ResetRevealBuffer();   // focus moved away and back
+    QTest::keyClicks(Win->ChatButton(), QStringLiteral("97538"));
+    QVERIFY(d.RevealCards);
+    QTest::keyClicks(Win->ChatButton(), QStringLiteral("97538"));
+    QVERIFY(!d.RevealCards);
+  }
+
+  void everyWindowSizeLaysOutTheTable() {
+    Open();
+    StartNewPlayer();
+    for (int size : {1, 3, 4, 5, 1}) {
+      Win->SetWindowSize(size);
+      const TTableLayout& l = Win->ViewState().Layout;
+      QCOMPARE(Win->width(), l.Client.W);
+      QCOMPARE(Win->ContinueButton()->geometry(), QRect(l.Continue.X, l.Continue.Y, l.Continue.W, l.Continue.H));
+      const QImage shot = Win->TableWidget()->RenderPicture().toImage();
+      QCOMPARE(shot.width(), l.Client.W);
+    }
+  }
+};
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QFile words(QStringLiteral(":/text/words.tsv"));
+  if (words.open(QIODevice::ReadOnly)) Words().Load(words.readAll().toStdString());
+  TMainWindowTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "main_window_test.moc"
