@@ -1,12 +1,19 @@
 #!/bin/sh
-# Installs what is missing, builds, and plays a computer-against-computer
-# match on freshly shuffled decks, printing its trace.
+# Installs what is missing, builds, installs the program into its own
+# folder (~/Games/Zembra) and starts it from there.
 set -eu
 cd "$(dirname "$0")"
 ./tools/install_deps.sh
 ./tools/build.sh
-decks="$(mktemp)"
-trap 'rm -f "$decks"' EXIT
-# A match to 10 needs at most 19 deals.
-./build/tools/zembra-shuffle 20 > "$decks"
-./build/tools/zembra-sim --match "$decks"
+home="${HOME:-/root}"
+folder="$home/Games/Zembra"
+mkdir -p "$folder"
+# Replace the program atomically; the player's files beside it stay.
+cp build/app/zembra "$folder/zembra.new"
+mv -f "$folder/zembra.new" "$folder/zembra"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "Installed in $folder. No display found: start $folder/zembra from a desktop session."
+  exit 0
+fi
+cd "$folder"
+exec ./zembra

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
+#include <QTime>
 #include <cmath>
 
 #include "ai/computer.h"
@@ -17,6 +18,7 @@
 #include "app/fonts.h"
 #include "app/media.h"
 #include "app/pictures.h"
+#include "app/screens_painter.h"
 #include "resources/words.h"
 
 namespace zembra {
@@ -191,6 +193,7 @@ void TMainWindow::SetWindowSize(int size) {
 void TMainWindow::ApplyLayout() {
   const TTableLayout& l = View.Layout;
   setFixedSize(l.Client.W, l.Client.H);
+  if (View.WindowSize == 2) move(0, 0);  // the whole screen
   Table->setGeometry(0, 0, l.Client.W, l.Client.H);
   const TScale& sc = l.Scale;
   const int fontPx = static_cast<int>(std::lround(14 * sc.S));
@@ -245,15 +248,38 @@ void TMainWindow::ShowMenu() {
 void TMainWindow::Timer1Tick() {
   if (View.Flying) return;
   switch (View.Screen) {
-    case TScreen::Intro:
+    case TScreen::Intro: {
+      // The fan opens and the title drops in; then the title breathes a
+      // little and the screen comes to rest.
       ++View.IntroTick;
-      Table->update();
+      if (View.IntroTick <= kIntroSettled) {
+        Table->update();
+      } else if (View.IntroTick <= kIntroQuiet) {
+        const TRect t = ScaleRect(IntroTitleRect(), View.Layout.Scale);
+        Table->update(QRect(t.X, t.Y - t.H / 4, t.W, t.H * 3 / 2));
+      }
       break;
-    case TScreen::Menu:
+    }
+    case TScreen::Menu: {
+      // Only the ornament and the clock move, and only when they change.
       ++View.MenuTick;
-      // Only the ornament and the clock move.
-      Table->update();
+      const int mix = static_cast<int>(OrnamentMix(View.MenuTick) * 64);
+      if (mix != View.LastOrnamentMix) {
+        View.LastOrnamentMix = mix;
+        const TRect o = ScaleRect(MenuOrnamentRect(), View.Layout.Scale);
+        Table->update(QRect(o.X, o.Y, o.W, o.H));
+      }
+      if (View.Layout.Scale.S >= 1.6) {
+        const QTime now = QTime::currentTime();
+        const int clock = now.hour() * 10000 + now.minute() * 10 + (now.msec() >= 500);
+        if (clock != View.LastClock) {
+          View.LastClock = clock;
+          const TRect c = ScaleRect(MenuClockRect(), View.Layout.Scale);
+          Table->update(QRect(c.X, c.Y, c.W, c.H));
+        }
+      }
       break;
+    }
     case TScreen::Table: {
       TDealState& d = Game.Deal;
       if (!d.InDeal || d.TurnState != kTurnPlayer1 || NetGame || Tournament) break;

@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "app/table_view.h"
@@ -49,6 +50,10 @@ class TMainWindow : public QWidget, private TEngineEvents {
 
   void SetWindowSize(int size);
 
+  // A stacked deck for the next match's first deal (tests and screenshots);
+  // empty: shuffled.
+  std::optional<TDeck> StackedDeck;
+
   // Modal windows and questions go through these, so tests can answer them.
   std::function<int(QDialog&)> RunModal;
   std::function<bool(const QString& title, const QString& text)> AskYesNo;
@@ -57,6 +62,7 @@ class TMainWindow : public QWidget, private TEngineEvents {
   const TViewState& ViewState() const { return View; }
   TSettings& Options() { return Settings; }
   TTableView* TableWidget() const { return Table; }
+  TViewState& MutableView() { return View; }
   QPushButton* ContinueButton() const { return Button1; }
   QPushButton* ExitButton() const { return Button2; }
   QPushButton* NewPlayerButton() const { return Button6; }

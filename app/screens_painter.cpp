@@ -39,8 +39,15 @@ void PaintTitle(QPainter& p, const QRect& r, double lift, double opacity) {
 
 }  // namespace
 
+TRect IntroTitleRect() { return {140, 40, 480, 110}; }
 TRect MenuTitleRect() { return {140, 8, 480, 110}; }
 TRect MenuOrnamentRect() { return {255, 392, 250, 100}; }
+TRect MenuClockRect() { return {630, 12, 120, 50}; }
+
+double OrnamentMix(int menuTick) {
+  const double phase = std::fmod(menuTick / 150.0, 2.0);  // 3 s a turn at 20 ms
+  return std::clamp((phase < 1 ? phase : 2 - phase) * 4 - 1.5, 0.0, 1.0);
+}
 
 void PaintIntro(QPainter& p, const TPaintContext& c) {
   PaintBackground(p, c);
@@ -66,9 +73,11 @@ void PaintIntro(QPainter& p, const TPaintContext& c) {
   }
 
   // The title drops in and settles; then breathes gently.
-  const TRect title = ScaleRect({140, 40, 480, 110}, sc);
+  const TRect title = ScaleRect(IntroTitleRect(), sc);
   const double drop = t < 40 ? (1 - t / 40.0) * 160 * s : 0;
-  const double breathe = t >= 40 ? std::sin((t - 40) / 25.0) * 3 * s : 0;
+  // A gentle breath that fades out by the time the screen rests.
+  const double fade = std::clamp((kIntroQuiet - t) / double(kIntroQuiet - 40), 0.0, 1.0);
+  const double breathe = t >= 40 ? std::sin((t - 40) / 25.0) * 3 * s * fade : 0;
   PaintTitle(p, Q(title), drop + breathe, std::min(1.0, t / 30.0));
 
   p.setFont(RoleFont(c.Settings, TFontRoleId::Decor, 22 * s, true));
@@ -85,8 +94,7 @@ void PaintMenu(QPainter& p, const TPaintContext& c) {
 
   // Two ornaments take turns, crossfading every few seconds.
   const QRect orn = Q(ScaleRect(MenuOrnamentRect(), sc));
-  const double phase = std::fmod(c.View.MenuTick / 150.0, 2.0);  // 3 s a turn at 20 ms
-  const double mix = std::clamp((phase < 1 ? phase : 2 - phase) * 4 - 1.5, 0.0, 1.0);
+  const double mix = OrnamentMix(c.View.MenuTick);
   p.save();
   p.setOpacity(1 - mix);
   p.drawPixmap(orn, Picture(QStringLiteral("PngMenu1")));
@@ -97,7 +105,7 @@ void PaintMenu(QPainter& p, const TPaintContext& c) {
   // The digital clock on large windows.
   if (s >= 1.6) {
     const QTime now = QTime::currentTime();
-    const TRect plate = ScaleRect({630, 12, 120, 50}, sc);
+    const TRect plate = ScaleRect(MenuClockRect(), sc);
     p.drawPixmap(Q(plate), Picture(QStringLiteral("GClockBG")));
     const int dh = plate.H * 36 / 50, dw = dh * 22 / 36, cw = dh * 10 / 36;
     const QString hh = QString::number(now.hour());  // no leading zero

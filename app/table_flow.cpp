@@ -61,7 +61,9 @@ void TMainWindow::StartMatch(int slot) {
   Game.Options.GameTo8 = Settings.MatchTo8;
   TDealOptions o;
   o.Profile = TProfileValues{1, 0, 0.0};  // a new player
+  if (StackedDeck) o.Deck = &*StackedDeck;
   DealCards(Game, o);
+  StackedDeck.reset();
 }
 
 void TMainWindow::ContinueClick() {
@@ -179,7 +181,10 @@ void TMainWindow::FlushDraws() {
 }
 
 void TMainWindow::ShowCount() {
-  TCountDialog dialog(Game.Count, Names[2], this);
+  // At the sum-up the record is the match's; from the table menu it is
+  // built from the values of the moment.
+  const TCount count = Game.Match.MatchClosed ? Game.Count : BuildCount(Game);
+  TCountDialog dialog(count, Names[2], this);
   RunModal(dialog);
 }
 

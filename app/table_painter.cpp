@@ -39,11 +39,22 @@ TRect HandSlotRect(const TTableLayout& l, int player, int n, int slot) {
 
 void PaintBackground(QPainter& p, const TPaintContext& c) {
   const TRect& client = c.View.Layout.Client;
+  // The background stretched to the client once per size, not on every paint.
+  static QPixmap scaled;
+  static qint64 scaledKey = -1;
   const QPixmap bg = Picture(c.View.WindowSize == 1 ? QStringLiteral("FonG") : QStringLiteral("FonGB"));
-  if (bg.isNull())
+  if (bg.isNull()) {
     p.fillRect(Q(client), QColor(0, 128, 0));
-  else
-    p.drawPixmap(Q(client), bg);
+    return;
+  }
+  const qint64 key = bg.cacheKey() ^ (qint64(client.W) << 32) ^ client.H;
+  if (key != scaledKey) {
+    scaled = bg.size() == QSize(client.W, client.H)
+                 ? bg
+                 : bg.scaled(client.W, client.H, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    scaledKey = key;
+  }
+  p.drawPixmap(client.X, client.Y, scaled);
 }
 
 bool DecidingShown(const TPaintContext& c) {

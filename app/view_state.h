@@ -33,6 +33,8 @@ struct TViewState {
   int BackIndex = 1;
   int IntroTick = 0;
   int MenuTick = 0;
+  int LastOrnamentMix = -1;
+  int LastClock = -1;
 
   // The flying card, drawn over a snapshot of the table.
   bool Flying = false;

@@ -1,0 +1,95 @@
+// zembra-shots OUTDIR [SIZE...]: drives the game window through a fixed
+// match and saves what a player sees at each moment as PNG files, for
+// looking at the table at every window size.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTimer>
+
+#include "ai/computer.h"
+#include "app/fonts.h"
+#include "app/login_dialog.h"
+#include "app/main_window.h"
+#include "app/table_painter.h"
+#include "engine/rules.h"
+#include "resources/words.h"
+
+using namespace zembra;
+
+namespace {
+
+// Trump spades; the computer holds the nine of trumps (it leads) and the
+// king and queen of clubs, which it declares at once.
+constexpr const char* kDeck[] = {"Kc", "Qc", "9d", "Jd", "9h", "9s", "Ac", "Tc", "Ad", "Td", "Ah", "Th",
+                                 "Jc", "9c", "Kd", "Qd", "Kh", "Qh", "Jh", "Js", "Qs", "Ks", "Ts", "As"};
+
+void Save(TMainWindow& w, const QString& dir, int size, const char* name) {
+  QApplication::processEvents();
+  const QString path = QStringLiteral("%1/size%2-%3.png").arg(dir).arg(size).arg(QLatin1String(name));
+  w.grab().save(path);
+}
+
+void PlayerMove(TMainWindow& w) {
+  TDealState& d = w.GameState().Deal;
+  for (int s = 1; s <= d.HandCount[2]; ++s) {
+    if (d.Leader == TLeader::Co && IsIllegalFollow(d, s)) continue;
+    const TRect r = HandSlotRect(w.ViewState().Layout, 2, d.HandCount[2], s);
+    w.HandClick(r.X + 5, r.Y + 5);
+    return;
+  }
+}
+
+void Shoot(const QString& dir, int size) {
+  TMainWindow w;
+  w.Options().FlyCards = false;
+  w.RunModal = [](QDialog& d) {
+    if (auto* login = qobject_cast<TLoginDialog*>(&d)) {
+      login->Confirm();
+      return login->result();
+    }
+    return int(QDialog::Accepted);
+  };
+  w.SetWindowSize(size);
+  w.show();
+  w.MutableView().IntroTick = 90;
+  Save(w, dir, size, "1-intro");
+  w.EndIntro();
+  w.MutableView().MenuTick = 40;
+  Save(w, dir, size, "2-menu");
+
+  TDeck deck;
+  for (int i = 0; i < 24; ++i) deck[i + 1] = *CardFromAscii(kDeck[i]);
+  w.StackedDeck = deck;
+  w.StartMatch(6);
+  Save(w, dir, size, "3-dealt");
+  w.ContinueClick();
+  w.Timer1Tick();  // the computer leads the queen of clubs: twenty
+  Save(w, dir, size, "4-twenty");
+  TDealState& d = w.GameState().Deal;
+  for (int guard = 0; guard < 80 && d.TurnState != kTurnDealOver; ++guard) {
+    if (d.TurnState == kTurnPlayer1) w.Timer1Tick();
+    else if (d.TurnState == kTurnPlayer2) PlayerMove(w);
+    else if (d.TurnState == kTurnTrickComplete) w.ContinueClick();
+    if (guard == 9) Save(w, dir, size, "5-midgame");
+  }
+  Save(w, dir, size, "6-deal-over");
+  w.ContinueClick();
+  Save(w, dir, size, "7-scored");
+  w.AskYesNo = [](const QString&, const QString&) { return true; };
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  LoadBundledFonts();
+  QFile words(QStringLiteral(":/text/words.tsv"));
+  if (words.open(QIODevice::ReadOnly)) Words().Load(words.readAll().toStdString());
+  const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
+  QDir().mkpath(dir);
+  std::vector<int> sizes;
+  for (int i = 2; i < argc; ++i) sizes.push_back(atoi(argv[i]));
+  if (sizes.empty()) sizes = {1, 5};
+  for (int size : sizes) Shoot(dir, size);
+  return 0;
+}
