@@ -116,6 +116,11 @@ void TMainWindow::BuildMenuButtons() {
   Button10 = make();  // options: the options dialog arrives with the options file
   BHistory = make();  // history window arrives with the history files
   BMode = make();
+  // Two display modes of the recent players: matches and score, or rating.
+  connect(BMode, &QPushButton::clicked, this, [this] {
+    Settings.ClubMode = Settings.ClubMode == 1 ? 2 : 1;
+    Table->update();
+  });
   Button11 = make();
   connect(Button11, &QPushButton::clicked, this, [this] { close(); });
   Button9->setEnabled(false);
@@ -233,8 +238,10 @@ void TMainWindow::ShowMenu() {
   View.Screen = TScreen::Menu;
   View.WaitBanner = false;
   ShowTable(false);
+  // Recent players come from the club file; an empty entry cannot be chosen.
   for (auto* b : PlayerButtons) {
     b->setText(QString());
+    b->setEnabled(!b->text().isEmpty());
     b->show();
   }
   for (auto* b : {Button6, Button9, Button10, Button11, BMode, BHistory}) b->show();

@@ -58,13 +58,14 @@ void PaintIntro(QPainter& p, const TPaintContext& c) {
   // Four aces sweep open into a fan.
   const double open = std::min(1.0, t / 60.0);
   const double ease = 1 - std::pow(1 - open, 3);
-  const int sizeClass = SizeClass(s);
-  const TRect centre = ScaleRect({380 - 35, 250 - 20, 70, 96}, sc);
+  // The fan uses the large faces whatever the window size.
+  const int sizeClass = 2;
+  const TRect centre = ScaleRect({380 - 35, 255, 70, 96}, sc);
   const TCardCode aces[] = {MakeCard(TRank::Ace, TSuit::Hearts), MakeCard(TRank::Ace, TSuit::Clubs),
                             MakeCard(TRank::Ace, TSuit::Diamonds), MakeCard(TRank::Ace, TSuit::Spades)};
-  const int cw = c.View.Layout.Card.W, ch = c.View.Layout.Card.H;
+  const int cw = static_cast<int>(std::lround(110 * s)), ch = static_cast<int>(std::lround(149 * s));
   for (int i = 0; i < 4; ++i) {
-    const double angle = (i - 1.5) * 16.0 * ease;
+    const double angle = (i - 1.5) * 18.0 * ease;
     p.save();
     p.translate(centre.X + centre.W / 2.0, centre.Y + ch * 1.25);
     p.rotate(angle);

@@ -31,7 +31,7 @@ int TMainWindow::CardAt(int player, int x) const {
 void TMainWindow::HandClick(int x, int y) {
   TDealState& d = Game.Deal;
   if (View.Screen != TScreen::Table || View.Flying) return;
-  if (!View.Layout.Hand[2].Contains(x, y)) return;
+  if (!View.Layout.HandHit[2].Contains(x, y)) return;
   if (!d.InDeal || d.TurnState != kTurnPlayer2 || d.PlayPhase != 2) return;
   const int slot = CardAt(2, x);
   if (slot == 0) return;
@@ -49,14 +49,14 @@ void TMainWindow::RightClick(int x, int y) {
   if (View.Screen != TScreen::Table) return;
   const TTableLayout& l = View.Layout;
   TCardCode spoken;
-  if (l.Hand[2].Contains(x, y)) {
+  if (l.HandHit[2].Contains(x, y)) {
     if (d.InDeal && CardAt(2, x)) spoken = d.Hand[2][CardAt(2, x)];
   } else if (l.Stock.Contains(x, y)) {
     if (d.StockPos <= kTrumpCardPos && l.TrumpCard.Contains(x, y)) spoken = d.DeckCard[kTrumpCardPos];
   } else if (l.Table.Contains(x, y)) {
     for (int p = 1; p <= 2; ++p)
       if (l.TableCard[p].Contains(x, y) && !d.TableCard[p].IsEmpty()) spoken = d.TableCard[p];
-  } else if (l.Hand[1].Contains(x, y)) {
+  } else if (l.HandHit[1].Contains(x, y)) {
     const TPaintContext c{View, Game, Settings};
     const int slot = CardAt(1, x);
     if (d.InDeal && d.TurnState == kTurnPlayer1 && DecidingShown(c) && slot == d.HandCount[1])
@@ -69,7 +69,7 @@ void TMainWindow::RightClick(int x, int y) {
 
 Qt::CursorShape TMainWindow::CursorAt(int x, int y) const {
   const TDealState& d = Game.Deal;
-  if (View.Screen != TScreen::Table || !View.Layout.Hand[2].Contains(x, y)) return Qt::ArrowCursor;
+  if (View.Screen != TScreen::Table || !View.Layout.HandHit[2].Contains(x, y)) return Qt::ArrowCursor;
   if (!d.InDeal || d.TurnState != kTurnPlayer2 || d.PlayPhase != 2) return Qt::ArrowCursor;
   const int slot = CardAt(2, x);
   if (slot == 0) return Qt::ArrowCursor;
@@ -81,7 +81,7 @@ bool TMainWindow::MenuAttachedAt(int x, int y) const {
   if (View.Screen != TScreen::Table) return false;
   const TTableLayout& l = View.Layout;
   // Over the hands, the table and the stock a right click speaks a card.
-  return !(l.Hand[1].Contains(x, y) || l.Hand[2].Contains(x, y) || l.Table.Contains(x, y) ||
+  return !(l.HandHit[1].Contains(x, y) || l.HandHit[2].Contains(x, y) || l.Table.Contains(x, y) ||
            l.Stock.Contains(x, y));
 }
 

@@ -105,8 +105,17 @@ TTableLayout MakeLayout(int windowSize, int screenW, int screenH) {
   // below it, partly under the pile; the count underneath.
   const int pileX = l.Stock.X + (l.Stock.W - l.Card.W) / 2;
   l.StockPile = {pileX, l.Stock.Y + Round(6 * sc.S), l.Card.W, l.Card.H};
-  l.TrumpCard = {l.Stock.X + (l.Stock.W - l.Card.H) / 2, l.StockPile.Y + Round(l.Card.H * 0.62),
+  l.TrumpCard = {l.Stock.X + (l.Stock.W - l.Card.H) / 2, l.StockPile.Y + Round(l.Card.H * 0.72),
                  l.Card.H, l.Card.W};
+  // Large cards stand a little beyond their hand image: player 1's hang
+  // from its top, player 2's stand on its bottom.
+  l.HandHit[1] = l.Hand[1];
+  l.HandHit[1].H = std::max(l.Hand[1].H, l.Card.H);
+  l.HandHit[2] = l.Hand[2];
+  if (l.Card.H > l.Hand[2].H) {
+    l.HandHit[2].Y = l.Hand[2].Bottom() - l.Card.H;
+    l.HandHit[2].H = l.Card.H;
+  }
   return l;
 }
 

@@ -51,6 +51,7 @@ struct TTableLayout {
   TRect TableCard[3];  // in window coordinates
   TRect TrumpCard;     // the face-up trump card under the stock, window coordinates
   TRect StockPile;     // the top card of the pile
+  TRect HandHit[3];    // where a hand's cards can be pointed at: its image and its cards
 
   const TRect& Of(TElement e) const;
 };

@@ -34,7 +34,7 @@ void PlayerMove(TMainWindow& w) {
   for (int s = 1; s <= d.HandCount[2]; ++s) {
     if (d.Leader == TLeader::Co && IsIllegalFollow(d, s)) continue;
     const TRect r = HandSlotRect(w.ViewState().Layout, 2, d.HandCount[2], s);
-    w.HandClick(r.X + 5, r.Y + 5);
+    w.HandClick(r.X + 5, r.Y + r.H / 2);
     return;
   }
 }
