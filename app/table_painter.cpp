@@ -220,8 +220,7 @@ void PaintWaitBanner(QPainter& p, const TPaintContext& c, const QString& text) {
   else
     p.fillRect(r, QColor(250, 240, 200));
   p.setFont(RoleFont(c.Settings, TFontRoleId::Serif, 32, true));
-  p.setPen(QColor(90, 40, 0));
-  p.drawText(r, Qt::AlignCenter, text);
+  ShadowText(p, QRect(r.x(), r.y(), r.width(), r.height()), text, QColor(255, 240, 170));
 }
 
 void PaintTable(QPainter& p, const TPaintContext& c) {
