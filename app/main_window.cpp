@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QKeyEvent>
@@ -19,6 +20,8 @@
 #include "app/media.h"
 #include "app/pictures.h"
 #include "app/screens_painter.h"
+#include "records/file_store.h"
+#include "records/options_file.h"
 #include "resources/words.h"
 
 namespace zembra {
@@ -49,6 +52,7 @@ TMainWindow::TMainWindow(QWidget* parent) : QWidget(parent) {
   pal.setColor(QPalette::Window, QColor(192, 192, 192));
   setPalette(pal);
 
+  Folder = QCoreApplication::applicationDirPath();
   RunModal = [](QDialog& d) { return d.exec(); };
   AskYesNo = [this](const QString& title, const QString& text) {
     return QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No) ==
@@ -333,7 +337,30 @@ void TMainWindow::closeEvent(QCloseEvent* e) {
     e->ignore();
     return;
   }
+  WriteOptionsFile();
   e->accept();
+}
+
+void TMainWindow::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  if (!OptionsRead) ReadOptionsFile();
+}
+
+void TMainWindow::ReadOptionsFile() {
+  OptionsRead = true;
+  const std::string path = (Folder + QLatin1Char('/') + QLatin1String(kOptionsFileName)).toStdString();
+  Settings = ReadOptions(ReadWholeFile(path)).Settings;
+  Language() = Settings.Language <= 9 ? Settings.Language : 0;
+  Relabel();
+  Table->update();
+}
+
+bool TMainWindow::WriteOptionsFile() {
+  Settings.Language = static_cast<uint8_t>(Language());
+  const std::string path = (Folder + QLatin1Char('/') + QLatin1String(kOptionsFileName)).toStdString();
+  if (WriteFileAtomically(path, WriteOptions(Settings))) return true;
+  QMessageBox::critical(this, QStringLiteral("Zembra"), Row(96));
+  return false;
 }
 
 }  // namespace zembra

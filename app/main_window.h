@@ -50,6 +50,14 @@ class TMainWindow : public QWidget, private TEngineEvents {
 
   void SetWindowSize(int size);
 
+  // The folder the program reads and writes its files in (its own).
+  void SetProgramFolder(const QString& folder) { Folder = folder; }
+  const QString& ProgramFolder() const { return Folder; }
+  // Reads the options file and applies it (the first paint does this once).
+  void ReadOptionsFile();
+  // Writes the options file; shows "Can`t save options!" when that fails.
+  bool WriteOptionsFile();
+
   // A stacked deck for the next match's first deal (tests and screenshots);
   // empty: shuffled.
   std::optional<TDeck> StackedDeck;
@@ -79,6 +87,7 @@ class TMainWindow : public QWidget, private TEngineEvents {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  void showEvent(QShowEvent* e) override;
   void keyReleaseEvent(QKeyEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
@@ -129,6 +138,8 @@ class TMainWindow : public QWidget, private TEngineEvents {
   QAction *ActGenCount = nullptr, *ActQuit = nullptr, *ActChangeName = nullptr, *ActSpeed = nullptr;
   QAction *ActHelp = nullptr, *ActAbout = nullptr, *ActRadio = nullptr, *ActChat = nullptr;
 
+  QString Folder;
+  bool OptionsRead = false;
   QString RevealBuffer;
   std::vector<TEngineEvent> PendingDraws;
   bool Collecting = false;

@@ -42,13 +42,15 @@ void TMainWindow::StartMatch(int slot) {
   if (slot >= 1 && slot <= 5 && PlayerButtons[slot - 1]->text().isEmpty()) return;
   PlayerSlot = slot;
   PlaySound("WOpenFo");
-  const QString name = LastTypedName.isEmpty() || LastTypedName.size() > 20
-                           ? Row(74)
-                           : LastTypedName;
+  // The name last typed, when it fits; else the stored player name.
+  QString name = LastTypedName;
+  if (name.isEmpty() || name.size() > 20) name = QString::fromStdString(Settings.PlayerName);
+  if (name.isEmpty() || name.size() > 20) name = Row(74);
   TLoginDialog login(true, name, this);
   if (RunModal(login) != QDialog::Accepted) return;
   const TLoginResult r = login.Result();
   LastTypedName = r.Name;
+  Settings.PlayerName = r.Name.toStdString();
   QString trimmed = r.Name;
   while (trimmed.endsWith(QLatin1Char(' '))) trimmed.chop(1);
   Names[2] = trimmed;
@@ -68,6 +70,7 @@ void TMainWindow::StartMatch(int slot) {
 
 void TMainWindow::ContinueClick() {
   if (View.Flying || !Game.Deal.InDeal) return;
+  Game.Options.GameTo8 = Settings.MatchTo8;  // taken again at every deal
   Continue(Game);
 }
 

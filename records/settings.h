@@ -48,14 +48,31 @@ struct TSettings {
   int BackgroundPattern = 2;
   int BackgroundColour = 0;
   std::string PlayerName = "Mr.X";
-  std::string TopTenNick = "Incognito";
-  std::string TopTenCountry = "1-001";
-  std::string TopTenCity = "Moscow";
-  std::string TopTenSex = "M";
+  // The world-top-ten identity stays empty until an options file with a
+  // player name has been read; then it takes these defaults.
+  std::string TopTenNick;
+  std::string TopTenCountry;
+  std::string TopTenCity;
+  std::string TopTenSex;
+  std::string TopTenAddress;   // plain form
+  std::string StatsAddress;    // plain form
+  std::string AccountAddress;  // plain form
   bool SaveGamesAsGif = false;
   uint8_t GifCaptureArea = 1;
   int GifFrameDelay = 1000;
+
+  // Not stored: whether the services are open in this run.
+  bool TopTenAvailable = false;
+  bool ChatAvailable = false;
 };
+
+inline constexpr const char* kDefaultTopTenNick = "Incognito";
+inline constexpr const char* kDefaultTopTenCountry = "1-001";
+inline constexpr const char* kDefaultTopTenCity = "Moscow";
+inline constexpr const char* kDefaultTopTenSex = "M";
+// Until the club service runs elsewhere, the services live on this machine.
+inline constexpr const char* kDefaultTopTenAddress = "http://127.0.0.1:8666/records";
+inline constexpr const char* kDefaultStatsAddress = "http://127.0.0.1:8666/stats";
 
 enum class TFontRoleId : uint8_t { Decor = 0, Serif = 1, Fixed = 2, Conew = 3 };
 

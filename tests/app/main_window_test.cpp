@@ -4,6 +4,7 @@
 #include <QDialog>
 #include <QMenu>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "ai/computer.h"
@@ -59,9 +60,11 @@ class TMainWindowTest : public QObject {
   int CountWindows = 0;
 
   // A window past the intro, answering every modal window itself.
+  QTemporaryDir Folder;
+
   void Open() {
     Win = std::make_unique<TMainWindow>();
-    Win->Options().FlyCards = false;
+    Win->SetProgramFolder(Folder.path());
     Win->RunModal = [this](QDialog& d) {
       if (auto* login = qobject_cast<TLoginDialog*>(&d)) {
         login->Confirm();
@@ -75,6 +78,7 @@ class TMainWindowTest : public QObject {
       return Answer;
     };
     Win->show();
+    Win->Options().FlyCards = false;  // after the options file has been read
     Win->EndIntro();
   }
 
@@ -136,6 +140,7 @@ class TMainWindowTest : public QObject {
 
   void introEndsWithAKeyRelease() {
     Win = std::make_unique<TMainWindow>();
+    Win->SetProgramFolder(Folder.path());
     Win->show();
     QVERIFY(Win->IntroShown());
     QCOMPARE(Win->MainTimer()->interval(), 20);
@@ -316,6 +321,23 @@ class TMainWindowTest : public QObject {
     QVERIFY(d.RevealCards);
     QTest::keyClicks(Win->ChatButton(), QStringLiteral("97538"));
     QVERIFY(!d.RevealCards);
+  }
+
+  void optionsAreReadAtStartAndWrittenOnClose() {
+    QFile::remove(Folder.path() + QStringLiteral("/Zembra.ini"));
+    Open();
+    QCOMPARE(Win->Options().PlayerName, std::string("Mr.X"));
+    Win->Options().FlightSpeed = 2;
+    Win->Options().MatchTo8 = true;
+    QVERIFY(Win->close());
+    QVERIFY(QFile::exists(Folder.path() + QStringLiteral("/Zembra.ini")));
+    Win.reset();
+    Open();
+    QCOMPARE(int(Win->Options().FlightSpeed), 2);
+    QVERIFY(Win->Options().MatchTo8);
+    StartNewPlayer();
+    QCOMPARE(int(Win->GameState().Match.MatchTarget), 8);
+    QFile::remove(Folder.path() + QStringLiteral("/Zembra.ini"));
   }
 
   void everyWindowSizeLaysOutTheTable() {

@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 
@@ -16,13 +17,14 @@ using namespace zembra;
 
 std::unique_ptr<TMainWindow> TableAt(int size) {
   auto w = std::make_unique<TMainWindow>();
-  w->Options().FlyCards = false;
+  w->SetProgramFolder(QDir::tempPath());
   w->RunModal = [](QDialog& d) {
     if (auto* login = qobject_cast<TLoginDialog*>(&d)) login->Confirm();
     return d.result();
   };
-  w->SetWindowSize(size);
   w->show();
+  w->Options().FlyCards = false;
+  w->SetWindowSize(size);
   w->EndIntro();
   w->StartMatch(6);
   w->ContinueClick();
@@ -43,6 +45,7 @@ void BM_StartupToIntro(benchmark::State& state) {
     QElapsedTimer t;
     t.start();
     TMainWindow w;
+    w.SetProgramFolder(QDir::tempPath());
     w.show();
     benchmark::DoNotOptimize(w.grab());
     state.SetIterationTime(t.nsecsElapsed() / 1e9);

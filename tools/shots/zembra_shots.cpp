@@ -41,7 +41,7 @@ void PlayerMove(TMainWindow& w) {
 
 void Shoot(const QString& dir, int size) {
   TMainWindow w;
-  w.Options().FlyCards = false;
+  w.SetProgramFolder(QDir::tempPath());
   w.RunModal = [](QDialog& d) {
     if (auto* login = qobject_cast<TLoginDialog*>(&d)) {
       login->Confirm();
@@ -49,8 +49,9 @@ void Shoot(const QString& dir, int size) {
     }
     return int(QDialog::Accepted);
   };
-  w.SetWindowSize(size);
   w.show();
+  w.Options().FlyCards = false;
+  w.SetWindowSize(size);
   w.MutableView().IntroTick = 90;
   Save(w, dir, size, "1-intro");
   w.EndIntro();
