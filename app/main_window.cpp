@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QCoreApplication>
 #include <QCloseEvent>
 #include <QDialog>
@@ -21,7 +22,9 @@
 #include "app/pictures.h"
 #include "app/screens_painter.h"
 #include "records/file_store.h"
+#include "records/options_dialog.h"
 #include "records/options_file.h"
+#include "records/speed_dialog.h"
 #include "resources/words.h"
 
 namespace zembra {
@@ -90,6 +93,10 @@ TMainWindow::TMainWindow(QWidget* parent) : QWidget(parent) {
 
   Timer1 = new QTimer(this);
   connect(Timer1, &QTimer::timeout, this, &TMainWindow::Timer1Tick);
+  Recorder = std::make_unique<TGifRecorder>();
+  TimerGIF = new QTimer(this);
+  TimerGIF->setInterval(100);
+  connect(TimerGIF, &QTimer::timeout, this, &TMainWindow::RecordFrame);
 
   View.Screen = TScreen::Intro;
   SetWindowSize(Settings.WindowSize);
@@ -127,8 +134,8 @@ void TMainWindow::BuildMenuButtons() {
   });
   Button11 = make();
   connect(Button11, &QPushButton::clicked, this, [this] { close(); });
+  connect(Button10, &QPushButton::clicked, this, &TMainWindow::OpenOptions);
   Button9->setEnabled(false);
-  Button10->setEnabled(false);
   BHistory->setEnabled(false);
 }
 
@@ -155,7 +162,7 @@ void TMainWindow::BuildTableMenu() {
   ActGenCount = PopupMenu1->addAction(QString(), this, &TMainWindow::ShowCount);
   ActQuit = PopupMenu1->addAction(QString(), this, &TMainWindow::QuitToMenu);
   ActChangeName = PopupMenu1->addAction(QString());
-  ActSpeed = PopupMenu1->addAction(QString());
+  ActSpeed = PopupMenu1->addAction(QString(), this, &TMainWindow::OpenSpeed);
   PopupMenu1->addSeparator();
   ActHelp = PopupMenu1->addAction(QString());
   ActAbout = PopupMenu1->addAction(QString(), this, [this] {
@@ -166,7 +173,7 @@ void TMainWindow::BuildTableMenu() {
   ActRadio = PopupMenu1->addAction(QString());
   ActChat = PopupMenu1->addAction(QString());
   // Items whose windows arrive later stay disabled.
-  for (QAction* a : {ActGenCount, ActQuit, ActChangeName, ActSpeed, ActHelp, ActRadio, ActChat})
+  for (QAction* a : {ActGenCount, ActQuit, ActChangeName, ActHelp, ActRadio, ActChat})
     a->setEnabled(false);
 }
 
@@ -229,6 +236,69 @@ void TMainWindow::ApplyLayout() {
 
 void TMainWindow::ShowTable(bool on) {
   for (auto* b : {Button1, Button2, ButtonChat}) b->setVisible(on);
+}
+
+void TMainWindow::OpenOptions() {
+  if (View.Flying) return;
+  PlaySound("WOpenFo");
+  TOptionsHost host;
+  host.LanguageChanged = [this] {
+    Relabel();
+    Table->update();
+  };
+  host.WindowSizeChanged = [this] { SetWindowSize(Settings.WindowSize); };
+  host.LookChanged = [this] {
+    SetCursorShape(Qt::ArrowCursor);
+    Table->update();
+  };
+  host.OpenSpeedDialog = [this](int) { OpenSpeed(); };
+  host.Folder = Folder.toStdString();
+  if (QScreen* sc = QGuiApplication::primaryScreen()) {
+    host.ScreenWidth = sc->geometry().width();
+    host.ScreenHeight = sc->geometry().height();
+  }
+  TFormOptions dialog(Settings, host, this);
+  RunModal(dialog);
+}
+
+void TMainWindow::OpenSpeed() {
+  if (View.Flying) return;
+  TFormSpeed dialog(Settings, this);
+  RunModal(dialog);
+}
+
+void TMainWindow::StartRecording() {
+  StopRecording();
+  if (!Settings.SaveGamesAsGif || Settings.WindowSize != 1) return;
+  if (!Recorder->Start(Folder, QDateTime::currentDateTime(), Settings.GifFrameDelay)) return;
+  RecordFrame();
+  TimerGIF->start();
+}
+
+void TMainWindow::RecordFrame() {
+  if (!Recorder->Recording()) return;
+  QImage capture;
+  if (Settings.GifCaptureArea == 2) {
+    // The window's rectangle on the screen.
+    if (QScreen* sc = screen()) {
+      const QRect r = frameGeometry();
+      capture = sc->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage();
+    }
+  }
+  if (capture.isNull()) capture = Table->RenderPicture().toImage();
+  Recorder->AddFrame(capture);
+}
+
+void TMainWindow::StopRecording() {
+  TimerGIF->stop();
+  if (!Recorder->Recording()) return;
+  View.WaitBanner = true;
+  View.BannerRow = 297;
+  Table->repaint();
+  LastGif = Recorder->Finish();
+  View.WaitBanner = false;
+  View.BannerRow = 153;
+  Table->update();
 }
 
 void TMainWindow::EndIntro() {
@@ -337,6 +407,7 @@ void TMainWindow::closeEvent(QCloseEvent* e) {
     e->ignore();
     return;
   }
+  StopRecording();
   WriteOptionsFile();
   e->accept();
 }

@@ -8,9 +8,11 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
+#include "app/gif_recorder.h"
 #include "app/table_view.h"
 #include "app/view_state.h"
 #include "engine/game.h"
@@ -49,6 +51,9 @@ class TMainWindow : public QWidget, private TEngineEvents {
   void ResetRevealBuffer();
 
   void SetWindowSize(int size);
+  // The options dialog and the card speed dialog.
+  void OpenOptions();
+  void OpenSpeed();
 
   // The folder the program reads and writes its files in (its own).
   void SetProgramFolder(const QString& folder) { Folder = folder; }
@@ -70,6 +75,8 @@ class TMainWindow : public QWidget, private TEngineEvents {
   const TViewState& ViewState() const { return View; }
   TSettings& Options() { return Settings; }
   TTableView* TableWidget() const { return Table; }
+  const TGifRecorder& GifRecorder() const { return *Recorder; }
+  QString LastGif;  // the last recording saved
   TViewState& MutableView() { return View; }
   QPushButton* ContinueButton() const { return Button1; }
   QPushButton* ExitButton() const { return Button2; }
@@ -140,6 +147,12 @@ class TMainWindow : public QWidget, private TEngineEvents {
 
   QString Folder;
   bool OptionsRead = false;
+  // Recording deals as animated pictures.
+  void StartRecording();
+  void RecordFrame();
+  void StopRecording();
+  QTimer* TimerGIF = nullptr;
+  std::unique_ptr<TGifRecorder> Recorder;
   QString RevealBuffer;
   std::vector<TEngineEvent> PendingDraws;
   bool Collecting = false;

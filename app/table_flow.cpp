@@ -89,6 +89,7 @@ void TMainWindow::OnEvent(const TEngineEvent& e) {
       Button1->setEnabled(true);
       Timer1->stop();
       Timer1->setInterval(200);
+      StartRecording();
       break;
     case TEventKind::PlayStarted: Timer1->start(200); break;
     case TEventKind::CardPlayed: FlyToTable(e); break;
@@ -98,6 +99,11 @@ void TMainWindow::OnEvent(const TEngineEvent& e) {
       break;
     case TEventKind::CardDrawn: PendingDraws.push_back(e); break;
     case TEventKind::OpenHand: View.OpenHand1 = true; break;
+    case TEventKind::DealScored:
+      Table->repaint();
+      RecordFrame();
+      StopRecording();
+      break;
     case TEventKind::MatchSummedUp:
       Table->repaint();
       ShowCount();
@@ -198,6 +204,7 @@ void TMainWindow::ExitToMenuClick() {
 
 void TMainWindow::FinishMatch() {
   // 1: the table goes, the wait banner shows while the result is handed on.
+  StopRecording();
   ShowTable(false);
   Timer1->setInterval(20);
   View.WaitBanner = true;
@@ -228,6 +235,7 @@ void TMainWindow::QuitToMenu() {
   PlaySound("WOpenFo");
   if (View.Screen != TScreen::Table || View.Flying) return;
   if (!AskYesNo(QStringLiteral("Zembra"), TwoLines(22, 23))) return;
+  StopRecording();
   if (AccountState == 3) AccountState = 2;
   LeaveTable();
 }

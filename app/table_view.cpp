@@ -30,7 +30,7 @@ void TTableView::PaintAll(QPainter& p) {
     case TScreen::Menu: PaintMenu(p, c); break;
     case TScreen::Table: PaintTable(p, c); break;
   }
-  if (View.WaitBanner) PaintWaitBanner(p, c, QString::fromStdString(W(153)));
+  if (View.WaitBanner) PaintWaitBanner(p, c, QString::fromStdString(W(View.BannerRow)));
 }
 
 QPixmap TTableView::RenderPicture() {

@@ -30,6 +30,7 @@ struct TViewState {
   bool TableHidden[3] = {false, false, false};
   int StockShown = -1;                // cards shown on the stock while draws fly; -1: the real count
   bool WaitBanner = false;
+  int BannerRow = 153;  // "Please, wait..."
   int BackIndex = 1;
   int IntroTick = 0;
   int MenuTick = 0;

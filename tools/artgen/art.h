@@ -58,5 +58,6 @@ void addMenuPictures(ArtBook& book, const QString& fontFamily);  // menu_picture
 // Loads the lettering font from a file and returns its family; throws.
 QString loadLetteringFont(const QString& fontFile);  // titles.cpp
 void addCursors(ArtBook& book);                             // cursors.cpp
+void addButtonPieces(ArtBook& book);                        // button_pieces.cpp
 
 }  // namespace art

@@ -80,6 +80,17 @@ std::vector<PictureSpec> catalogue() {
   for (int d = 0; d <= 9; ++d) put(list, "GBClock" + QString::number(d), 22, 36);
   put(list, "GBClockP", 10, 36);
 
+  // Pieces of the program's own button: ends as wide as the family's end
+  // width, a narrow middle, all one pixel less than the button's height.
+  for (const auto& [rows, end] : {std::pair{29, 8}, std::pair{44, 13}, std::pair{59, 17}}) {
+    for (const char* style : {"R", "Q"}) {
+      const QString family = QString::fromLatin1(style) + QString::number(rows);
+      put(list, family + "_L", end, rows);
+      put(list, family + "_R", end, rows);
+      put(list, family + "_2", 16, rows);
+    }
+  }
+
   return list;
 }
 

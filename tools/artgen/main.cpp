@@ -43,6 +43,7 @@ void drawAll(const QString& deck, const QString& font, const QString& outDir) {
   art::addTitles(book, lettering);
   art::addMenuPictures(book, lettering);
   art::addCursors(book);
+  art::addButtonPieces(book);
   book.writeTo(outDir);
 }
 

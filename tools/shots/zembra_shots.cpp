@@ -11,6 +11,8 @@
 #include "app/login_dialog.h"
 #include "app/main_window.h"
 #include "app/table_painter.h"
+#include "records/options_dialog.h"
+#include <QTabWidget>
 #include "engine/rules.h"
 #include "resources/words.h"
 
@@ -79,6 +81,23 @@ void Shoot(const QString& dir, int size) {
   w.AskYesNo = [](const QString&, const QString&) { return true; };
 }
 
+// Every page of the options dialog in one language.
+void ShootOptions(const QString& dir, int language) {
+  Language() = language;
+  TSettings settings;
+  settings.Language = static_cast<uint8_t>(language);
+  TOptionsHost host;
+  host.Folder = QDir::tempPath().toStdString();
+  TFormOptions dialog(settings, host, nullptr);
+  dialog.show();
+  for (int page = 0; page < dialog.Tabs()->count(); ++page) {
+    dialog.Tabs()->setCurrentIndex(page);
+    QApplication::processEvents();
+    dialog.grab().save(QStringLiteral("%1/options-lang%2-page%3.png").arg(dir).arg(language).arg(page + 1));
+  }
+  Language() = 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -89,7 +108,14 @@ int main(int argc, char** argv) {
   const QString dir = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("shots");
   QDir().mkpath(dir);
   std::vector<int> sizes;
-  for (int i = 2; i < argc; ++i) sizes.push_back(atoi(argv[i]));
+  for (int i = 2; i < argc; ++i) {
+    // "optN": the options dialog's pages in language N.
+    if (QString::fromLocal8Bit(argv[i]).startsWith(QStringLiteral("opt"))) {
+      ShootOptions(dir, atoi(argv[i] + 3));
+      return 0;
+    }
+    sizes.push_back(atoi(argv[i]));
+  }
   if (sizes.empty()) sizes = {1, 5};
   for (int size : sizes) Shoot(dir, size);
   return 0;

@@ -1,0 +1,103 @@
+// The options dialog: nine pages that edit the settings in place, every
+// change applied at once (there is no Cancel). Relabelled whenever the
+// language changes inside it; it reopens on the page last open.
+#pragma once
+
+#include <QDialog>
+#include <functional>
+#include <string>
+
+#include "records/settings.h"
+
+class QTabWidget;
+class QComboBox;
+class QCheckBox;
+class QPushButton;
+class QLabel;
+class QSpinBox;
+class QGroupBox;
+class QRadioButton;
+class QListWidget;
+
+namespace zembra {
+
+// What the dialog asks of the window around it.
+struct TOptionsHost {
+  std::function<void()> LanguageChanged;    // relabel the main window
+  std::function<void()> WindowSizeChanged;  // re-lay the main window
+  std::function<void()> LookChanged;        // cursors, buttons, fonts, cards, background
+  std::function<void()> MusicChanged;
+  std::function<void()> NetGameChanged;
+  std::function<void(int)> OpenSpeedDialog;
+  std::string Folder;                       // where packs are looked for
+  int ScreenWidth = 1920, ScreenHeight = 1080;
+};
+
+enum class TOptionsPage { General, Cards, Decks, Game, Fonts, Background, SaveGames, Packs, Design };
+
+class TFormOptions : public QDialog {
+  Q_OBJECT
+
+ public:
+  TFormOptions(TSettings& settings, TOptionsHost host, QWidget* parent);
+
+  void Relabel();
+  QTabWidget* Tabs() const { return Pages; }
+  static int LastPage;  // for this run
+
+  // Controls, for tests and the window's screenshots.
+  QComboBox* LanguageBox = nullptr;
+  QComboBox* SizeBox = nullptr;
+  QCheckBox *SoundBox = nullptr, *MusicBox = nullptr, *GifBox = nullptr, *FlyBox = nullptr,
+            *CursorBox = nullptr, *ButtonsBox = nullptr, *NetBox = nullptr;
+  QPushButton *SpeedButton = nullptr, *PassportButton = nullptr;
+  QListWidget* FaceList = nullptr;
+  QListWidget* BackList = nullptr;
+  QRadioButton* BackMode[3] = {};
+  QCheckBox* To8Box = nullptr;
+  QComboBox* RoleBox = nullptr;
+  QComboBox* FontBox = nullptr;
+  QSpinBox* ScaleBox = nullptr;
+  QPushButton* DefaultFonts = nullptr;
+  QComboBox *PatternBox = nullptr, *ColourBox = nullptr;
+  QCheckBox* SaveGifBox = nullptr;
+  QRadioButton *CaptureMain = nullptr, *CaptureScreen = nullptr;
+  QSpinBox* DelayBox = nullptr;
+  QRadioButton *RadioServer = nullptr, *RadioDisk = nullptr;
+  QComboBox *MenuDesignBox = nullptr, *TableDesignBox = nullptr, *AuxDesignBox = nullptr;
+  QCheckBox *SaluteButtonsBox = nullptr, *SaluteCardsBox = nullptr;
+
+ protected:
+  void done(int r) override;
+
+ private:
+  QWidget* BuildGeneral();
+  QWidget* BuildCards();
+  QWidget* BuildDecks();
+  QWidget* BuildGame();
+  QWidget* BuildFonts();
+  QWidget* BuildBackground();
+  QWidget* BuildSaveGames();
+  QWidget* BuildPacks();
+  QWidget* BuildDesign();
+  void Sync();
+  void ChooseWindowSize(int index);
+  void ChooseCardSet(int set);
+  void ChooseBackSet(int set);
+  void ChooseBackground();
+  void ChooseDesign();
+  bool PackOrFallback(const std::string& pack);
+  void Changed(const std::function<void()>& f) const;
+
+  TSettings& Settings;
+  TOptionsHost Host;
+  QTabWidget* Pages;
+  QLabel* Flag;
+  QPushButton* Ok;
+  bool Syncing = false;
+  std::vector<std::pair<QWidget*, int>> Captions;   // widget, row
+  std::vector<QPushButton*> PackButtons;
+  std::vector<std::pair<QPushButton*, std::string>> PackFiles;
+};
+
+}  // namespace zembra
