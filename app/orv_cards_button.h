@@ -86,7 +86,7 @@ class TOrvCardsButton : public QPushButton {
  private:
   template <typename T>
   void Change(T& field, const T& value) {
-    // mutated
+    if (field == value) return;
     field = value;
     update();
   }
