@@ -1,4 +1,5 @@
 #include "app/count_dialog.h"
+#include "resources/orv_cards_button.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -35,7 +36,7 @@ TCountDialog::TCountDialog(const TCount& count, const QString& playerName, QWidg
     grid->addWidget(v, r, 1);
     ++r;
   }
-  auto* ok = new QPushButton(QStringLiteral("Ok"));
+  auto* ok = new TOrvCardsButton(QStringLiteral("Ok"));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   auto* layout = new QVBoxLayout(this);

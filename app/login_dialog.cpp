@@ -1,4 +1,5 @@
 #include "app/login_dialog.h"
+#include "resources/orv_cards_button.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -42,9 +43,9 @@ TLoginDialog::TLoginDialog(bool newPlayer, const QString& name, QWidget* parent)
   StatusLine->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
   StatusLine->setMinimumHeight(22);
 
-  auto* ok = new QPushButton(QStringLiteral("Ok"));
+  auto* ok = new TOrvCardsButton(QStringLiteral("Ok"));
   ok->setDefault(true);
-  auto* cancel = new QPushButton(Row(75));
+  auto* cancel = new TOrvCardsButton(Row(75));
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(ok);

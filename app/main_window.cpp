@@ -1,5 +1,6 @@
 // Start-up, screens, timers, the main menu and the window's own events.
 #include "app/main_window.h"
+#include "resources/orv_cards_button.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -32,17 +33,19 @@ namespace {
 
 QString Row(int r) { return QString::fromStdString(W(r)); }
 
-const char* const kButtonStyle =
-    "QPushButton {"
-    "  color: #fff8e0; font-weight: bold;"
-    "  border: 2px solid #3a2200; border-radius: 8px;"
-    "  background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #d98f2b, stop:0.5 #a8600e,"
-    "    stop:1 #7a4205);"
-    "  padding: 2px 10px;"
-    "}"
-    "QPushButton:hover { border-color: #ffe08a; }"
-    "QPushButton:pressed { background: #7a4205; }"
-    "QPushButton:disabled { color: #c9b89a; background: #8a7356; border-color: #5c4a33; }";
+// The main window's buttons: orange bars with a white caption that turns
+// gold under the mouse, silver when disabled.
+TOrvCardsButton* MakeButton(QWidget* parent) {
+  auto* b = new TOrvCardsButton(parent);
+  b->SetColorSB(TColorSB::DOrang);
+  b->SetGrayDis(true);
+  b->SetLightFont(true);
+  b->SetColorMouse(QColor(255, 230, 120));
+  QPalette pal = b->palette();
+  pal.setColor(QPalette::ButtonText, Qt::white);
+  b->setPalette(pal);
+  return b;
+}
 
 }  // namespace
 
@@ -56,7 +59,11 @@ TMainWindow::TMainWindow(QWidget* parent) : QWidget(parent) {
   setPalette(pal);
 
   Folder = QCoreApplication::applicationDirPath();
-  RunModal = [](QDialog& d) { return d.exec(); };
+  RunModal = [this](QDialog& d) {
+    TOrvCardsButton::SetNataAll(&d, Settings.NewButtons);
+    TOrvCardsButton::StyleDialog(&d);
+    return d.exec();
+  };
   AskYesNo = [this](const QString& title, const QString& text) {
     return QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
@@ -111,8 +118,7 @@ TMainWindow::~TMainWindow() { Game.SetListener(nullptr); }
 
 void TMainWindow::BuildMenuButtons() {
   auto make = [this]() {
-    auto* b = new QPushButton(this);
-    b->setStyleSheet(QString::fromLatin1(kButtonStyle));
+    auto* b = MakeButton(this);
     b->setFocusPolicy(Qt::NoFocus);
     b->setCursor(Qt::PointingHandCursor);
     return b;
@@ -140,13 +146,11 @@ void TMainWindow::BuildMenuButtons() {
 }
 
 void TMainWindow::BuildTableControls() {
-  Button1 = new QPushButton(this);
-  Button2 = new QPushButton(this);
-  ButtonChat = new QPushButton(this);
-  for (auto* b : {Button1, Button2, ButtonChat}) {
-    b->setStyleSheet(QString::fromLatin1(kButtonStyle));
-    b->setCursor(Qt::PointingHandCursor);
-  }
+  Button1 = MakeButton(this);
+  Button2 = MakeButton(this);
+  ButtonChat = MakeButton(this);
+  for (auto* b : {Button1, Button2, ButtonChat}) b->setCursor(Qt::PointingHandCursor);
+  static_cast<TOrvCardsButton*>(ButtonChat)->SetColorSB(TColorSB::DGreen);
   Button1->setFocusPolicy(Qt::NoFocus);
   Button2->setFocusPolicy(Qt::NoFocus);
   // The chat line's send button: in a game against the computer it only
@@ -249,6 +253,7 @@ void TMainWindow::OpenOptions() {
   host.WindowSizeChanged = [this] { SetWindowSize(Settings.WindowSize); };
   host.LookChanged = [this] {
     SetCursorShape(Qt::ArrowCursor);
+    TOrvCardsButton::SetNataAll(this, Settings.NewButtons);
     Table->update();
   };
   host.OpenSpeedDialog = [this](int) { OpenSpeed(); };
@@ -422,6 +427,7 @@ void TMainWindow::ReadOptionsFile() {
   const std::string path = (Folder + QLatin1Char('/') + QLatin1String(kOptionsFileName)).toStdString();
   Settings = ReadOptions(ReadWholeFile(path)).Settings;
   Language() = Settings.Language <= 9 ? Settings.Language : 0;
+  TOrvCardsButton::SetNataAll(this, Settings.NewButtons);
   Relabel();
   Table->update();
 }

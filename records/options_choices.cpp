@@ -14,6 +14,8 @@
 #include <QToolTip>
 
 #include "records/options_dialog.h"
+#include "resources/orv_cards_button.h"
+#include <QTabBar>
 #include "resources/flags.h"
 #include "resources/link_message.h"
 #include "resources/packs.h"
@@ -77,6 +79,9 @@ void TFormOptions::Relabel() {
   }
   Flag->setPixmap(FlagPixmap(Language(), 100, 68));
   Sync();
+  TOrvCardsButton::StyleDialog(this);
+  // Every page's tab stays in view: the dialog grows with the captions.
+  setMinimumWidth(std::max(720, Pages->tabBar()->sizeHint().width() + 40));
 }
 
 void TFormOptions::Sync() {

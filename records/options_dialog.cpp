@@ -1,4 +1,5 @@
 #include "records/options_dialog.h"
+#include "resources/orv_cards_button.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -59,7 +60,7 @@ TFormOptions::TFormOptions(TSettings& settings, TOptionsHost host, QWidget* pare
 
   Flag = new QLabel;
   Flag->setFixedSize(100, 68);
-  Ok = new QPushButton(QStringLiteral("Ok"));
+  Ok = new TOrvCardsButton(QStringLiteral("Ok"));
   Ok->setDefault(true);
   connect(Ok, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -127,12 +128,12 @@ QWidget* TFormOptions::BuildGeneral() {
   check(CursorBox, 284, &TSettings::OwnCursor, Host.LookChanged);
   check(ButtonsBox, 285, &TSettings::NewButtons, Host.LookChanged);
 
-  SpeedButton = new QPushButton;
+  SpeedButton = new TOrvCardsButton;
   connect(SpeedButton, &QPushButton::clicked, this, [this] {
     if (Host.OpenSpeedDialog) Host.OpenSpeedDialog(Settings.FlightSpeed);
     Relabel();
   });
-  PassportButton = new QPushButton;  // the account's passport window opens it
+  PassportButton = new TOrvCardsButton;  // the account's passport window opens it
   PassportButton->setEnabled(false);
   Captions.push_back({PassportButton, 163});
   NetBox = new QCheckBox;
@@ -171,7 +172,7 @@ QWidget* TFormOptions::BuildCards() {
   layout->addWidget(FaceList, 1);
   auto* packs = new QHBoxLayout;
   for (const char* pack : {kPackCardsA, kPackCardsB, kPackCardsC}) {
-    auto* b = new QPushButton;
+    auto* b = new TOrvCardsButton;
     PackFiles.push_back({b, pack});
     packs->addWidget(b);
   }
@@ -199,7 +200,7 @@ QWidget* TFormOptions::BuildDecks() {
       Changed(Host.LookChanged);
     });
   }
-  auto* pack = new QPushButton;
+  auto* pack = new TOrvCardsButton;
   PackFiles.push_back({pack, kPackCardsB});
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(BackList, 1);
@@ -235,7 +236,7 @@ QWidget* TFormOptions::BuildFonts() {
     if (FontBox->findText(QString::fromLatin1(name)) < 0) FontBox->addItem(QString::fromLatin1(name));
   ScaleBox = new QSpinBox;
   ScaleBox->setRange(50, 150);
-  DefaultFonts = new QPushButton;
+  DefaultFonts = new TOrvCardsButton;
   Captions.push_back({DefaultFonts, 290});
   auto* warning = new QLabel;
   warning->setWordWrap(true);
@@ -291,7 +292,7 @@ QWidget* TFormOptions::BuildBackground() {
   auto* gl = new QVBoxLayout(group);
   gl->addWidget(PatternBox);
   gl->addWidget(ColourBox);
-  auto* pack = new QPushButton;
+  auto* pack = new TOrvCardsButton;
   PackFiles.push_back({pack, kPackBackgrounds});
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(group);
@@ -347,7 +348,7 @@ QWidget* TFormOptions::BuildPacks() {
                          kPackRadio, kPackVoice, kPackCardsC, kPackGraphics};
   int i = 0;
   for (const char* pack : packs) {
-    auto* b = new QPushButton;
+    auto* b = new TOrvCardsButton;
     PackFiles.push_back({b, pack});
     grid->addWidget(b, i / 3, i % 3);
     ++i;
@@ -404,7 +405,7 @@ QWidget* TFormOptions::BuildDesign() {
   sl->addWidget(SaluteButtonsBox);
   sl->addWidget(SaluteCardsBox);
   layout->addWidget(salute);
-  auto* pack = new QPushButton;
+  auto* pack = new TOrvCardsButton;
   PackFiles.push_back({pack, kPackGraphics});
   layout->addWidget(pack);
   layout->addStretch();

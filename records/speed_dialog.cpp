@@ -1,4 +1,5 @@
 #include "records/speed_dialog.h"
+#include "resources/orv_cards_button.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -27,7 +28,7 @@ TFormSpeed::TFormSpeed(TSettings& settings, QWidget* parent) : QDialog(parent), 
   TrackBar->setTickInterval(1);
   TrackBar->setPageStep(1);
   TrackBar->setValue(std::clamp<int>(Settings.FlightSpeed, 1, 6));
-  auto* ok = new QPushButton(QStringLiteral("Ok"));
+  auto* ok = new TOrvCardsButton(QStringLiteral("Ok"));
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(label);

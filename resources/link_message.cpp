@@ -1,4 +1,5 @@
 #include "resources/link_message.h"
+#include "resources/orv_cards_button.h"
 
 #include <QDesktopServices>
 #include <QFontMetrics>
@@ -55,7 +56,7 @@ TLinkMessage::TLinkMessage(const QString& first, const QString& second, const QS
   row->addWidget(icon);
   row->addLayout(lines, 1);
   const int width = WidthFor(widest);
-  auto* ok = new QPushButton(QStringLiteral("Ok"));
+  auto* ok = new TOrvCardsButton(QStringLiteral("Ok"));
   ok->setFixedWidth(width - 10);
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);

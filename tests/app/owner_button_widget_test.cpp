@@ -13,7 +13,7 @@
 #include <memory>
 #include <vector>
 
-#include "app/orv_cards_button.h"
+#include "resources/orv_cards_button.h"
 
 using namespace zembra;
 

@@ -69,6 +69,9 @@ class TOrvCardsButton : public QPushButton {
 
   // Switches the style of every such button in a widget tree, root included.
   static void SetNataAll(QWidget* root, bool nata);
+  // The auxiliary windows' look: white captions, silver when disabled, and
+  // a disabled button drawn dimmed (lightened by half).
+  static void StyleDialog(QWidget* root);
 
   // Called after the button has been drawn; draw more through Canvas().
   std::function<void(TOrvCardsButton& button, const QRect& rect, TButtonItemState state)> OnDrawButton;

@@ -1,4 +1,4 @@
-#include "app/orv_cards_button.h"
+#include "resources/orv_cards_button.h"
 
 #include <QEnterEvent>
 #include <QHash>
@@ -194,6 +194,17 @@ void TOrvCardsButton::leaveEvent(QEvent* e) {
   Hover = false;
   update();
   if (OnMouseLeave) OnMouseLeave(*this);
+}
+
+void TOrvCardsButton::StyleDialog(QWidget* root) {
+  if (!root) return;
+  for (TOrvCardsButton* b : root->findChildren<TOrvCardsButton*>()) {
+    QPalette pal = b->palette();
+    pal.setColor(QPalette::ButtonText, Qt::white);
+    b->setPalette(pal);
+    b->SetGrayDis(true);
+    b->SetKLightSB(b->isEnabled() ? 0 : 50);
+  }
 }
 
 }  // namespace zembra
