@@ -182,7 +182,7 @@ void TMainWindow::BuildTableMenu() {
 }
 
 void TMainWindow::Relabel() {
-  setWindowTitle(QStringLiteral("Zembra"));
+  setWindowTitle(QString::fromLatin1(kProductTitles[ValidLanguage(Language())]));
   Button6->setText(Row(0));
   Button9->setText(Row(3));
   Button10->setText(Row(2));

@@ -14,10 +14,7 @@ namespace {
 QRect Q(const TRect& r) { return QRect(r.X, r.Y, r.W, r.H); }
 
 QString TitlePicture() {
-  static const char* const kCodes[] = {"Eng", "Rus", "Deu", "Fra", "Spa",
-                                       "Chi", "Ita", "Cze", "Eng", "Eng"};
-  const int lang = Language() >= 0 && Language() <= 9 ? Language() : 0;
-  return QStringLiteral("Cap") + QString::fromLatin1(kCodes[lang]);
+  return QStringLiteral("Cap") + QString::fromLatin1(kLanguageCodes[ValidLanguage(Language())]);
 }
 
 void PaintTitle(QPainter& p, const QRect& r, double lift, double opacity) {

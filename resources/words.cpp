@@ -77,6 +77,20 @@ int& Language() {
   return language;
 }
 
-const std::string& W(int row) { return Words().Text(row, Language()); }
+const std::string& W(int row) { return Words().Text(row, ValidLanguage(Language())); }
+
+std::pair<std::string, std::string> WPair(int row) { return {W(row), W(row + 1)}; }
+
+std::string WLines(int first, int second) { return W(first) + "\n\r" + W(second); }
+
+int ValidLanguage(int index) { return index >= 0 && index < kLanguages ? index : 0; }
+
+std::string FlagPictureName(int language) {
+  switch (ValidLanguage(language)) {
+    case 8: return "FlagOJap";
+    case 9: return "FlagOKor";
+    default: return std::string("FlagO") + kLanguageCodes[ValidLanguage(language)];
+  }
+}
 
 }  // namespace zembra

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace zembra {
@@ -30,10 +31,27 @@ class TWords {
 
 std::string UnescapeCell(std::string_view cell);
 
+// Three-letter codes of the languages, for per-language picture names
+// ("Cap" + code); Japanese and Korean use the English pictures.
+inline constexpr const char* kLanguageCodes[kLanguages] = {"Eng", "Rus", "Deu", "Fra", "Spa",
+                                                           "Chi", "Ita", "Cze", "Eng", "Eng"};
+// The product's title per language, then the same in capitals.
+inline constexpr const char* kProductTitles[2 * kLanguages] = {
+    "Zembra", "Zembra", "Zembra", "Zembra", "Zembra", "Zembra", "Zembra", "Zembra", "Zembra", "Zembra",
+    "ZEMBRA", "ZEMBRA", "ZEMBRA", "ZEMBRA", "ZEMBRA", "ZEMBRA", "ZEMBRA", "ZEMBRA", "ZEMBRA", "ZEMBRA"};
+// The flag picture of the options dialog: "FlagO" + code, "FlagOJap", "FlagOKor".
+std::string FlagPictureName(int language);
+// A stored language index: 0..9, anything else is English.
+int ValidLanguage(int index);
+
 // The program's table and the current language (0 until the options are read).
 TWords& Words();
 int& Language();
 // Row r in the current language.
 const std::string& W(int row);
+// A message of two consecutive rows: title r, text r + 1.
+std::pair<std::string, std::string> WPair(int row);
+// Two rows joined as one two-line message (line feed, then carriage return).
+std::string WLines(int first, int second);
 
 }  // namespace zembra

@@ -55,5 +55,59 @@ TEST(Words, TableConventions) {
   for (int row = 1058; row <= 1064; ++row) EXPECT_EQ(w.Text(row, 0), "") << row;
 }
 
+TEST(Words, EveryListedRowInEveryLanguage) {
+  const TWords& w = Table();
+  for (int lang = 0; lang < kLanguages; ++lang) {
+    for (int row = 0; row < 1058; ++row) {
+      if (w.Text(row, 0).empty()) continue;  // a row this program does not use
+      const std::string& t = w.Text(row, lang);
+      EXPECT_FALSE(t.empty()) << "row " << row << " language " << lang;
+      // Line breaks stay LF then CR in every language.
+      EXPECT_EQ(t.find("\r\n"), std::string::npos) << "row " << row << " language " << lang;
+      EXPECT_EQ(t.find("\n\r") != std::string::npos, w.Text(row, 0).find("\n\r") != std::string::npos)
+          << "row " << row << " language " << lang;
+    }
+    // Rows 1058 to 1064: only the Russian cell.
+    for (int row = 1058; row <= 1064; ++row)
+      EXPECT_EQ(w.Text(row, lang).empty(), lang != 1) << "row " << row << " language " << lang;
+  }
+}
+
+TEST(Words, FixedRussianTextsAndPaddedHeadings) {
+  const TWords& w = Table();
+  EXPECT_EQ(w.Text(433, 1), "Двадцать");
+  EXPECT_EQ(w.Text(434, 1), "Сорок");
+  EXPECT_EQ(w.Text(443, 1), "Закрываю игру");
+  EXPECT_EQ(w.Text(6, 1), "Режим");
+  EXPECT_EQ(w.Text(5, 1), "История");
+  // The club list headings keep the English width in every Latin/Cyrillic language.
+  auto columns = [](const std::string& s) {
+    int n = 0;
+    for (unsigned char c : s) n += (c & 0xC0) != 0x80;  // code points
+    return n;
+  };
+  for (int lang : {0, 1, 2, 3, 4, 6, 7})
+    for (int row : {7, 8}) {
+      const std::string& t = w.Text(row, lang);
+      EXPECT_EQ(columns(t), 39) << "row " << row << " language " << lang << ": [" << t << "]";
+      EXPECT_EQ(t.front(), ' ');
+      EXPECT_EQ(t.back(), ' ');
+    }
+}
+
+TEST(Words, LanguagesAndTitles) {
+  EXPECT_EQ(ValidLanguage(9), 9);
+  EXPECT_EQ(ValidLanguage(10), 0);
+  EXPECT_EQ(ValidLanguage(-1), 0);
+  EXPECT_STREQ(kLanguageCodes[8], "Eng");
+  EXPECT_STREQ(kProductTitles[13], "ZEMBRA");
+  EXPECT_EQ(FlagPictureName(1), "FlagORus");
+  EXPECT_EQ(FlagPictureName(8), "FlagOJap");
+  EXPECT_EQ(FlagPictureName(9), "FlagOKor");
+  Language() = 12;  // a stored index above 9 reads as English
+  EXPECT_EQ(W(0), Words().Text(0, 0));
+  Language() = 0;
+}
+
 }  // namespace
 }  // namespace zembra
