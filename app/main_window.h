@@ -51,6 +51,11 @@ class TMainWindow : public QWidget, private TEngineEvents {
   void ResetRevealBuffer();
 
   void SetWindowSize(int size);
+  // Relabels the window after a change of language.
+  void RelabelAll() {
+    Relabel();
+    update();
+  }
   // The options dialog and the card speed dialog.
   void OpenOptions();
   void OpenSpeed();

@@ -41,6 +41,8 @@ void PlayerMove(TMainWindow& w) {
   }
 }
 
+int ShootLanguage = -1;
+
 void Shoot(const QString& dir, int size) {
   TMainWindow w;
   w.SetProgramFolder(QDir::tempPath());
@@ -53,6 +55,11 @@ void Shoot(const QString& dir, int size) {
   };
   w.show();
   w.Options().FlyCards = false;
+  if (ShootLanguage >= 0) {
+    w.Options().Language = static_cast<uint8_t>(ShootLanguage);
+    Language() = ShootLanguage;
+    w.RelabelAll();
+  }
   w.SetWindowSize(size);
   w.MutableView().IntroTick = 90;
   Save(w, dir, size, "1-intro");
@@ -113,6 +120,11 @@ int main(int argc, char** argv) {
     if (QString::fromLocal8Bit(argv[i]).startsWith(QStringLiteral("opt"))) {
       ShootOptions(dir, atoi(argv[i] + 3));
       return 0;
+    }
+    // "langN": the window in language N (as if switched in the options).
+    if (QString::fromLocal8Bit(argv[i]).startsWith(QStringLiteral("lang"))) {
+      ShootLanguage = atoi(argv[i] + 4);
+      continue;
     }
     sizes.push_back(atoi(argv[i]));
   }
