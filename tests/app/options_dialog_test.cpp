@@ -1,0 +1,158 @@
+// The options dialog on the offscreen platform: choices take effect at
+// once, missing packs fall back to the built-in pictures, the dialog
+// follows a change of language and reopens on its last page.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QSlider>
+#include <QTabWidget>
+#include <QtTest>
+
+#include "records/options_dialog.h"
+#include "records/speed_dialog.h"
+#include "resources/link_message.h"
+#include "resources/orv_cards_button.h"
+#include "resources/words.h"
+
+using namespace zembra;
+
+namespace {
+QStringList Messages;
+void Record(const QString& first, const QString&, const QString&) { Messages << first; }
+}  // namespace
+
+class TOptionsDialogTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    Messages.clear();
+    SetLinkMessageHook(&Record);
+    Language() = 0;
+  }
+
+  void languageChangeRelabelsAtOnce() {
+    TSettings s;
+    int relabels = 0;
+    TOptionsHost host;
+    host.LanguageChanged = [&] { ++relabels; };
+    TFormOptions d(s, host, nullptr);
+    QCOMPARE(d.Tabs()->tabText(0), QString::fromStdString(Words().Text(30, 0)));
+    d.LanguageBox->setCurrentIndex(1);
+    QCOMPARE(int(s.Language), 1);
+    QCOMPARE(Language(), 1);
+    QCOMPARE(relabels, 1);
+    QCOMPARE(d.Tabs()->tabText(0), QString::fromStdString(Words().Text(30, 1)));
+    QCOMPARE(d.SoundBox->text(), QString::fromStdString(Words().Text(33, 1)));
+    Language() = 0;
+  }
+
+  void windowSizeReLaysAndTurnsGifOff() {
+    TSettings s;
+    s.SaveGamesAsGif = true;
+    int relays = 0;
+    TOptionsHost host;
+    host.WindowSizeChanged = [&] { ++relays; };
+    host.ScreenWidth = 1280;  // too small for sizes 4 and 5
+    host.ScreenHeight = 1024;
+    TFormOptions d(s, host, nullptr);
+    QCOMPARE(d.SizeBox->count(), 3);
+    QVERIFY(d.SaveGifBox->isEnabled());
+    d.SizeBox->setCurrentIndex(2);
+    QCOMPARE(int(s.WindowSize), 3);
+    QCOMPARE(relays, 1);
+    QVERIFY(!s.SaveGamesAsGif);
+    QVERIFY(!d.SaveGifBox->isEnabled());
+  }
+
+  void missingPacksFallBackToTheBuiltInPictures() {
+    TSettings s;
+    TOptionsHost host;
+    host.Folder = QDir::tempPath().toStdString();
+    TFormOptions d(s, host, nullptr);
+    d.FaceList->setCurrentRow(5);
+    QCOMPARE(int(s.CardSet), 0);
+    QCOMPARE(d.FaceList->currentRow(), 0);
+    QCOMPARE(Messages.size(), 1);
+    QVERIFY(Messages[0].endsWith(QStringLiteral(" OrvCards06A.dll")));
+    QVERIFY(Messages[0].startsWith(QString::fromStdString(Words().Text(93, 0))));
+
+    d.PatternBox->setCurrentIndex(9);  // pattern 10 needs the background pack
+    QCOMPARE(s.BackgroundPattern, 2);
+    QCOMPARE(s.BackgroundColour, 0);
+    QCOMPARE(Messages.size(), 2);
+
+    d.TableDesignBox->setCurrentIndex(1);  // needs the graphics pack
+    QCOMPARE(int(s.TableDesign), 0);
+    QCOMPARE(int(s.AuxDesign), 2);
+    QVERIFY(!s.AuxPictureDesign);
+    QVERIFY(Messages.last().endsWith(QStringLiteral("OrvCGraph1.dll")));
+    // The salute boxes need the same pack.
+    QVERIFY(!d.SaluteButtonsBox->isEnabled());
+  }
+
+  void randomBackSetsForceTheRandomMode() {
+    TSettings s;
+    TFormOptions d(s, TOptionsHost{}, nullptr);
+    QVERIFY(!d.BackMode[2]->isEnabled());
+    d.BackMode[1]->setChecked(true);
+    QVERIFY(s.BackAlwaysOne);
+    d.BackMode[0]->setChecked(true);
+    QVERIFY(!s.BackAlwaysOne);
+  }
+
+  void fontsAndTheDefaultButton() {
+    TSettings s;
+    int looks = 0;
+    TOptionsHost host;
+    host.LookChanged = [&] { ++looks; };
+    TFormOptions d(s, host, nullptr);
+    d.RoleBox->setCurrentIndex(2);
+    d.ScaleBox->setValue(130);
+    QCOMPARE(s.Fonts[2].Scale, 130);
+    QVERIFY(looks >= 1);
+    d.DefaultFonts->click();
+    QCOMPARE(s.Fonts[2].Scale, 100);
+    QCOMPARE(s.Fonts[2].Name, std::string("FixedSys"));
+  }
+
+  void reopensOnTheLastPageAndTheSpeedDialogSetsTheSpeed() {
+    TSettings s;
+    {
+      TFormOptions d(s, TOptionsHost{}, nullptr);
+      d.Tabs()->setCurrentIndex(4);
+      d.accept();
+    }
+    TFormOptions again(s, TOptionsHost{}, nullptr);
+    QCOMPARE(again.Tabs()->currentIndex(), 4);
+    TFormSpeed speed(s, nullptr);
+    speed.Slider()->setValue(6);
+    QCOMPARE(int(s.FlightSpeed), 6);
+    QCOMPARE(TFormSpeed::DecorationInterval(1), 110);
+    QCOMPARE(TFormSpeed::DecorationInterval(6), 25);
+    again.Relabel();
+    QCOMPARE(again.SpeedButton->text(), QString::fromStdString(W(298)) + QStringLiteral(" = 6"));
+  }
+
+  void linkMessageWidthRule() {
+    QCOMPARE(TLinkMessage::WidthFor(100), 400);
+    QCOMPARE(TLinkMessage::WidthFor(290), 400);  // 349 is below 350
+    QCOMPARE(TLinkMessage::WidthFor(300), 300 + 59 + 50);
+    QCOMPARE(TLinkMessage::WidthFor(280), 400);  // 280 + 59 is below 350
+  }
+};
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  QFile words(QStringLiteral(":/text/words.tsv"));
+  if (words.open(QIODevice::ReadOnly)) Words().Load(words.readAll().toStdString());
+  TOptionsDialogTest test;
+  return QTest::qExec(&test, argc, argv);
+}
+
+#include "options_dialog_test.moc"
