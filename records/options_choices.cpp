@@ -14,6 +14,7 @@
 #include <QToolTip>
 
 #include "records/options_dialog.h"
+#include "resources/aux_heading.h"
 #include "resources/orv_cards_button.h"
 #include <QTabBar>
 #include "resources/flags.h"
@@ -78,6 +79,8 @@ void TFormOptions::Relabel() {
     button->setToolTip(QString::fromStdString(pack));
   }
   Flag->setPixmap(FlagPixmap(Language(), 100, 68));
+  Heading->SetDesign(TAuxHeading::EffectiveDesign(Settings, PackLoadable(Host.Folder, kPackGraphics)));
+  Heading->SetTitle(Row(2));
   Sync();
   TOrvCardsButton::StyleDialog(this);
   // Every page's tab stays in view: the dialog grows with the captions.
@@ -199,7 +202,7 @@ void TFormOptions::ChooseDesign() {
   Settings.AuxPictureDesign = aux == 3;
   Settings.AuxDesign = aux == 1 ? 1 : aux == 2 ? 3 : 2;
   Changed(Host.LookChanged);
-  Sync();
+  Relabel();
 }
 
 }  // namespace zembra

@@ -17,6 +17,7 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include "resources/aux_heading.h"
 #include "resources/flags.h"
 #include "resources/link_message.h"
 #include "resources/packs.h"
@@ -65,11 +66,8 @@ TFormOptions::TFormOptions(TSettings& settings, TOptionsHost host, QWidget* pare
   connect(Ok, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* heading = new QHBoxLayout;
-  auto* title = new QLabel;
-  title->setObjectName(QStringLiteral("Heading"));
-  title->setStyleSheet(QStringLiteral("font-size: 26px; font-weight: bold; color: #8a5a00;"));
-  Captions.push_back({title, 2});
-  heading->addWidget(title, 1);
+  Heading = new TAuxHeading;
+  heading->addWidget(Heading, 1);
   heading->addWidget(Flag);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(heading);
@@ -126,7 +124,10 @@ QWidget* TFormOptions::BuildGeneral() {
   check(GifBox, 282, &TSettings::GifAnimation, Host.LookChanged);
   check(FlyBox, 283, &TSettings::FlyCards, nullptr);
   check(CursorBox, 284, &TSettings::OwnCursor, Host.LookChanged);
-  check(ButtonsBox, 285, &TSettings::NewButtons, Host.LookChanged);
+  check(ButtonsBox, 285, &TSettings::NewButtons, [this] {
+    TOrvCardsButton::SetNataAll(this, Settings.NewButtons);  // this dialog's own buttons too
+    Changed(Host.LookChanged);
+  });
 
   SpeedButton = new TOrvCardsButton;
   connect(SpeedButton, &QPushButton::clicked, this, [this] {

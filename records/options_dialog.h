@@ -93,6 +93,7 @@ class TFormOptions : public QDialog {
   TOptionsHost Host;
   QTabWidget* Pages;
   QLabel* Flag;
+  class TAuxHeading* Heading = nullptr;
   QPushButton* Ok;
   bool Syncing = false;
   std::vector<std::pair<QWidget*, int>> Captions;   // widget, row

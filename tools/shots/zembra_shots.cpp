@@ -89,10 +89,11 @@ void Shoot(const QString& dir, int size) {
 }
 
 // Every page of the options dialog in one language.
-void ShootOptions(const QString& dir, int language) {
+void ShootOptions(const QString& dir, int language, int design) {
   Language() = language;
   TSettings settings;
   settings.Language = static_cast<uint8_t>(language);
+  settings.AuxDesign = static_cast<uint8_t>(design);
   TOptionsHost host;
   host.Folder = QDir::tempPath().toStdString();
   TFormOptions dialog(settings, host, nullptr);
@@ -118,7 +119,9 @@ int main(int argc, char** argv) {
   for (int i = 2; i < argc; ++i) {
     // "optN": the options dialog's pages in language N.
     if (QString::fromLocal8Bit(argv[i]).startsWith(QStringLiteral("opt"))) {
-      ShootOptions(dir, atoi(argv[i] + 3));
+      // "optN" or "optN-D": language N, auxiliary window design D.
+      const QStringList parts = QString::fromLocal8Bit(argv[i] + 3).split(QLatin1Char('-'));
+      ShootOptions(dir, parts[0].toInt(), parts.size() > 1 ? parts[1].toInt() : 2);
       return 0;
     }
     // "langN": the window in language N (as if switched in the options).
