@@ -340,6 +340,22 @@ class TMainWindowTest : public QObject {
     QFile::remove(Folder.path() + QStringLiteral("/Zembra.ini"));
   }
 
+  void aRecordedDealIsSavedAsAGifWhenScored() {
+    Open();
+    Win->Options().SaveGamesAsGif = true;
+    Win->Options().GifFrameDelay = 100;
+    StartNewPlayer();
+    QVERIFY(Win->GifRecorder().Recording());
+    QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);
+    PlayDeal();
+    QVERIFY(Win->GifRecorder().Frames() >= 1);
+    QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);  // scoring ends the recording
+    QVERIFY(!Win->GifRecorder().Recording());
+    QVERIFY(Win->LastGif.startsWith(Folder.path() + QStringLiteral("/GIFGame/")));
+    QVERIFY(QFile::exists(Win->LastGif));
+    QFile::remove(Win->LastGif);
+  }
+
   void everyWindowSizeLaysOutTheTable() {
     Open();
     StartNewPlayer();
