@@ -17,7 +17,6 @@
 #include "ai/computer.h"
 #include "ai/endgame_search.h"
 #include "engine/rules.h"
-#include "app/count_dialog.h"
 #include "app/fonts.h"
 #include "app/media.h"
 #include "app/pictures.h"
@@ -163,7 +162,10 @@ void TMainWindow::BuildTableControls() {
 
 void TMainWindow::BuildTableMenu() {
   PopupMenu1 = new QMenu(this);
-  ActGenCount = PopupMenu1->addAction(QString(), this, &TMainWindow::ShowCount);
+  ActGenCount = PopupMenu1->addAction(QString(), this, [this] {
+    PlaySound("WOpenFo");
+    ShowCount();
+  });
   ActQuit = PopupMenu1->addAction(QString(), this, &TMainWindow::QuitToMenu);
   ActChangeName = PopupMenu1->addAction(QString());
   ActSpeed = PopupMenu1->addAction(QString(), this, &TMainWindow::OpenSpeed);

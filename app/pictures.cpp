@@ -1,18 +1,13 @@
 #include "app/pictures.h"
 
+#include "resources/strip_animation.h"
+
 #include <QDate>
 #include <QHash>
 
 namespace zembra {
 
-QPixmap Picture(const QString& name) {
-  static QHash<QString, QPixmap> cache;
-  auto it = cache.find(name);
-  if (it != cache.end()) return *it;
-  QPixmap p(QStringLiteral(":/art/") + name + QStringLiteral(".png"));
-  cache.insert(name, p);
-  return p;
-}
+QPixmap Picture(const QString& name) { return ArtPicture(name); }
 
 QPixmap CardFace(TCardCode card, int sizeClass) {
   const QString name = QString::fromStdString(ImageName(card));

@@ -3,7 +3,8 @@
 #include <QDialog>
 #include <QMessageBox>
 
-#include "app/count_dialog.h"
+#include "records/count_window.h"
+#include "resources/packs.h"
 #include "app/login_dialog.h"
 #include "app/main_window.h"
 #include "app/media.h"
@@ -193,8 +194,10 @@ void TMainWindow::ShowCount() {
   // At the sum-up the record is the match's; from the table menu it is
   // built from the values of the moment.
   const TCount count = Game.Match.MatchClosed ? Game.Count : BuildCount(Game);
-  TCountDialog dialog(count, Names[2], this);
-  RunModal(dialog);
+  TGameKind kind{Tournament, NetGame, AccountState};
+  TFormCount window(count, Names[2], Settings, kind,
+                    PackLoadable(Folder.toStdString(), kPackGraphics), this);
+  RunModal(window);
 }
 
 void TMainWindow::ExitToMenuClick() {

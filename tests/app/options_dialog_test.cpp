@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
@@ -12,7 +13,9 @@
 #include <QTabWidget>
 #include <QtTest>
 
+#include "records/count_window.h"
 #include "records/options_dialog.h"
+#include "resources/strip_animation.h"
 #include "records/speed_dialog.h"
 #include "resources/link_message.h"
 #include "resources/orv_cards_button.h"
@@ -136,6 +139,58 @@ class TOptionsDialogTest : public QObject {
     QCOMPARE(TFormSpeed::DecorationInterval(6), 25);
     again.Relabel();
     QCOMPARE(again.SpeedButton->text(), QString::fromStdString(W(298)) + QStringLiteral(" = 6"));
+  }
+
+  void generalScoreWindowShowsTheRecordInDesignTwoWithoutThePack() {
+    TSettings s;
+    s.AuxPictureDesign = true;
+    s.AuxDesign = 3;
+    TCount c{"31", "1", "1000", "-380", "620", "1.500000", "1.390323"};
+    TFormCount w(c, QStringLiteral("Anna"), s, TGameKind{}, false, nullptr);
+    QCOMPARE(w.Design(), 2);  // the pack is missing: design 2 from now on
+    QVERIFY(!s.AuxPictureDesign);
+    QCOMPARE(int(s.AuxDesign), 2);
+    QCOMPARE(w.height(), 525);
+    QCOMPARE(w.windowTitle(), QString::fromStdString(W(79)) + QStringLiteral(":  Anna"));
+    QCOMPARE(w.Value(0)->text(), QStringLiteral("31"));
+    QCOMPARE(w.Value(3)->text(), QStringLiteral("-380"));
+    QCOMPARE(w.Value(6)->text(), QStringLiteral("1.390323"));
+    QCOMPARE(w.Name(2)->text(), QString::fromStdString(W(82)));
+    QCOMPARE(w.Value(2)->y(), 232);
+    QCOMPARE(w.OkButton()->y(), 490);
+    QVERIFY(w.Emblem()->Playing());
+    // Opened again it is built anew with the same values.
+    TFormCount again(c, QStringLiteral("Anna"), s, TGameKind{}, false, nullptr);
+    QCOMPARE(again.Value(4)->text(), w.Value(4)->text());
+  }
+
+  void generalScoreWindowDetails() {
+    TSettings s;
+    s.GifAnimation = false;
+    s.Fonts[1].Name = "Liberation Mono";
+    TFormCount w(TCount{}, QStringLiteral("X"), s, TGameKind{}, false, nullptr);
+    QVERIFY(!w.Emblem()->Playing());
+    QCOMPARE(w.Emblem()->Frame(), 14);
+    // "The initial score:" keeps Comic Sans (here its look-alike) while the others change.
+    QCOMPARE(w.Name(2)->font().family(), QStringLiteral("Comic Neue"));
+    QCOMPARE(w.Name(0)->font().family(), QStringLiteral("Liberation Mono"));
+
+    const struct {
+      TGameKind Kind;
+      const char *Left, *Right;
+    } kinds[] = {
+        {{false, false, 3}, "GClubA", "GClubB"},
+        {{false, false, 1}, "GClubC", "GClubF"},
+        {{false, false, 2}, "GClubC", "GClubF"},
+        {{true, false, 1}, "GClubE", ""},
+        {{false, true, 3}, "GClubG", ""},  // a net duel wins over the rating game
+    };
+    for (const auto& k : kinds) {
+      const auto [left, right] = KindPictures(k.Kind, false);
+      QCOMPARE(left, QString::fromLatin1(k.Left));
+      QCOMPARE(right, QString::fromLatin1(k.Right));
+    }
+    QCOMPARE(KindPictures({true, false, 1}, true).first, QStringLiteral("GifE"));
   }
 
   void linkMessageWidthRule() {

@@ -59,5 +59,6 @@ void addMenuPictures(ArtBook& book, const QString& fontFamily);  // menu_picture
 QString loadLetteringFont(const QString& fontFile);  // titles.cpp
 void addCursors(ArtBook& book);                             // cursors.cpp
 void addButtonPieces(ArtBook& book);                        // button_pieces.cpp
+void addCountPictures(ArtBook& book, const QString& fontFamily);  // count_pictures.cpp
 
 }  // namespace art

@@ -91,6 +91,17 @@ std::vector<PictureSpec> catalogue() {
     }
   }
 
+  // The general-score window: heading ribbons, the scroll, the emblem strip
+  // (24 frames of 100 x 90), the account picture and its lamps.
+  put(list, "GCap300", 300, 64);
+  put(list, "GLenta200x100", 200, 100);
+  put(list, "GSvitok", 315, 400);
+  put(list, "GGenCount", 24 * 100, 90);
+  put(list, "Account48", 48, 48);
+  for (const char* c : {"R", "Y", "G"}) put(list, "Lamp" + QString::fromLatin1(c) + "24", 24, 24);
+  // Kinds of game in that window: strips of 12 frames of 60 x 75.
+  for (const char* k : {"A", "B", "C", "E", "F", "G"}) put(list, "GClub" + QString::fromLatin1(k), 12 * 60, 75);
+
   return list;
 }
 

@@ -44,6 +44,7 @@ void drawAll(const QString& deck, const QString& font, const QString& outDir) {
   art::addMenuPictures(book, lettering);
   art::addCursors(book);
   art::addButtonPieces(book);
+  art::addCountPictures(book, lettering);
   book.writeTo(outDir);
 }
 
