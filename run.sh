@@ -11,6 +11,8 @@ mkdir -p "$folder"
 # Replace the program atomically; the player's files beside it stay.
 cp build/app/zembra "$folder/zembra.new"
 mv -f "$folder/zembra.new" "$folder/zembra"
+# The club files the program needs beside it; existing ones are kept.
+./build/tools/zembra-install-club "$folder"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "Installed in $folder. No display found: start $folder/zembra from a desktop session."
   exit 0

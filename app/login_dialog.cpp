@@ -84,7 +84,7 @@ void TLoginDialog::Confirm() {
   accept();
 }
 
-TLoginResult TLoginDialog::Result() const { return {Name->text(), Password->text()}; }
+TLoginTyped TLoginDialog::Result() const { return {Name->text(), Password->text()}; }
 QString TLoginDialog::Status() const { return StatusLine->text(); }
 
 }  // namespace zembra

@@ -11,7 +11,7 @@ class QLineEdit;
 
 namespace zembra {
 
-struct TLoginResult {
+struct TLoginTyped {
   QString Name;      // as typed, at most 20 characters
   QString Password;  // at most 5 characters
 };
@@ -27,7 +27,7 @@ class TLoginDialog : public QDialog {
   // A recent player's password check; returns false to refuse.
   std::function<bool(const QString& password)> CheckPassword;
 
-  TLoginResult Result() const;
+  TLoginTyped Result() const;
   QString Status() const;
   QLineEdit* NameEdit() const { return Name; }
   QLineEdit* PasswordEdit() const { return Password; }

@@ -8,6 +8,8 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QTimer>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>
@@ -22,6 +24,7 @@
 #include "app/pictures.h"
 #include "app/screens_painter.h"
 #include "records/file_store.h"
+#include "records/club_file.h"
 #include "records/options_dialog.h"
 #include "records/options_file.h"
 #include "records/speed_dialog.h"
@@ -62,6 +65,9 @@ TMainWindow::TMainWindow(QWidget* parent) : QWidget(parent) {
     TOrvCardsButton::SetNataAll(&d, Settings.NewButtons);
     TOrvCardsButton::StyleDialog(&d);
     return d.exec();
+  };
+  ShowMessage = [this](const QString& text) {
+    QMessageBox::warning(this, QStringLiteral("Zembra"), text);
   };
   AskYesNo = [this](const QString& title, const QString& text) {
     return QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No) ==
@@ -126,6 +132,9 @@ void TMainWindow::BuildMenuButtons() {
     PlayerButtons[i] = make();
     connect(PlayerButtons[i], &QPushButton::clicked, this, [this, i] { StartMatch(i + 1); });
   }
+  Panel4 = new QLabel(this);
+  Panel4->setStyleSheet(QStringLiteral("color: #fff3c0; background: rgba(0, 0, 0, 70); border-radius: 4px;"));
+  Panel4->hide();
   Button6 = make();
   connect(Button6, &QPushButton::clicked, this, [this] { StartMatch(6); });
   Button9 = make();   // top ten: the club window arrives with the local club
@@ -135,7 +144,7 @@ void TMainWindow::BuildMenuButtons() {
   // Two display modes of the recent players: matches and score, or rating.
   connect(BMode, &QPushButton::clicked, this, [this] {
     Settings.ClubMode = Settings.ClubMode == 1 ? 2 : 1;
-    Table->update();
+    RefreshRecentPlayers();
   });
   Button11 = make();
   connect(Button11, &QPushButton::clicked, this, [this] { close(); });
@@ -222,13 +231,16 @@ void TMainWindow::ApplyLayout() {
   QFont f = RoleFont(Settings, TFontRoleId::Decor, fontPx, true);
   // Menu: recent players on the left, the other buttons on the right.
   for (int i = 0; i < 5; ++i) {
-    const TRect r = ScaleRect({50, 138 + i * 46, 300, 38}, sc);
+    const TRect r = ScaleRect({30, 140 + i * 46, 380, 38}, sc);
     PlayerButtons[i]->setGeometry(r.X, r.Y, r.W, r.H);
-    PlayerButtons[i]->setFont(f);
+    PlayerButtons[i]->setFont(RoleFont(Settings, TFontRoleId::Conew, 13 * sc.S, true));
   }
+  const TRect panel = ScaleRect({30, 116, 380, 20}, sc);
+  Panel4->setGeometry(panel.X, panel.Y, panel.W, panel.H);
+  Panel4->setFont(RoleFont(Settings, TFontRoleId::Conew, 12 * sc.S, true));
   QPushButton* right[] = {Button6, Button9, BHistory, Button10, BMode, Button11};
   for (int i = 0; i < 6; ++i) {
-    const TRect r = ScaleRect({440, 130 + i * 42, 270, 34}, sc);
+    const TRect r = ScaleRect({450, 130 + i * 42, 270, 34}, sc);
     right[i]->setGeometry(r.X, r.Y, r.W, r.H);
     right[i]->setFont(f);
   }
@@ -319,13 +331,10 @@ void TMainWindow::ShowMenu() {
   View.Screen = TScreen::Menu;
   View.WaitBanner = false;
   ShowTable(false);
-  // Recent players come from the club file; an empty entry cannot be chosen.
-  for (auto* b : PlayerButtons) {
-    b->setText(QString());
-    b->setEnabled(!b->text().isEmpty());
-    b->show();
-  }
+  for (auto* b : PlayerButtons) b->show();
   for (auto* b : {Button6, Button9, Button10, Button11, BMode, BHistory}) b->show();
+  Panel4->show();
+  RefreshRecentPlayers();
   for (QAction* a : {ActGenCount, ActQuit, ActChangeName}) a->setEnabled(false);
   Game.Deal.InDeal = false;
   SetCursorShape(Qt::ArrowCursor);
@@ -410,12 +419,19 @@ bool TMainWindow::eventFilter(QObject* watched, QEvent* e) {
 }
 
 void TMainWindow::closeEvent(QCloseEvent* e) {
+  if (StartFailed) {
+    e->accept();
+    return;
+  }
   if (View.Flying || !CloseQuery()) {
     e->ignore();
     return;
   }
   StopRecording();
-  WriteOptionsFile();
+  if (!StartFailed) {
+    if (View.Screen == TScreen::Table) RemoveRecentPlayer();
+    WriteOptionsFile();
+  }
   e->accept();
 }
 
@@ -432,6 +448,61 @@ void TMainWindow::ReadOptionsFile() {
   TOrvCardsButton::SetNataAll(this, Settings.NewButtons);
   Relabel();
   Table->update();
+  // A missing or damaged club file ends the program; the rest of the
+  // start-up is skipped.
+  if (!CheckClubFiles()) {
+    StartFailed = true;
+    Timer1->stop();
+    QTimer::singleShot(0, this, &QWidget::close);
+  }
+}
+
+std::string TMainWindow::ClubPath() const {
+  return (Folder + QLatin1Char('/') +
+          QLatin1String(Settings.NetGame ? kNetClubFileName : kClubFileName))
+      .toStdString();
+}
+
+bool TMainWindow::CheckClubFiles() {
+  for (const char* name : {kClubFileName, kNetClubFileName}) {
+    const std::string path = (Folder + QLatin1Char('/') + QLatin1String(name)).toStdString();
+    const TClubCheckResult r = CheckClubFile(path);
+    if (r.Outcome != TClubCheck::Usable) {
+      const int row = r.Outcome == TClubCheck::Missing ? club_rows::kCantFindFile : club_rows::kIncorrectFile;
+      ShowMessage(QString::fromStdString(ClubCheckMessage(W(row), path)));
+      return false;
+    }
+    if (r.Protected && !ClubBarred) {
+      // A file the program may not write: told once, then never written.
+      ShowMessage(QString::fromStdString(W(club_rows::kTheFile) + path + W(club_rows::kIncorrectAttributes)));
+      ClubBarred = true;
+    }
+  }
+  return true;
+}
+
+void TMainWindow::RefreshRecentPlayers() {
+  const TRecentMode mode = Settings.ClubMode == 2 ? TRecentMode::Rating : TRecentMode::Score;
+  Panel4->setText(QString::fromStdString(W(RecentListHeadingRow(mode))));
+  const std::optional<TClubLines> lines = ReadClubFile(ClubPath());
+  const QFontMetrics fm(RoleFont(Settings, TFontRoleId::Conew, 13, true));
+  const TTextWidth width = [&fm](const std::string& t) {
+    return fm.horizontalAdvance(QString::fromStdString(t));
+  };
+  for (int i = 0; i < 5; ++i) {
+    QString text;
+    if (lines && !IsEmptyProfileLine((*lines)[i + 1]))
+      text = QString::fromStdString(RecentPlayerText((*lines)[i + 1], mode, width));
+    PlayerButtons[i]->setText(text);
+    PlayerButtons[i]->setEnabled(!text.isEmpty());
+  }
+}
+
+void TMainWindow::RemoveRecentPlayer() {
+  if (PlayerSlot < 1 || PlayerSlot > 5) return;
+  if (RemoveProfile({ClubPath(), ClubBarred}, PlayerSlot) == TClubWrite::DiskError)
+    ShowMessage(QString::fromStdString(W(club_rows::kDiskWriteError)));
+  PlayerSlot = 0;
 }
 
 bool TMainWindow::WriteOptionsFile() {

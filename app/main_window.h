@@ -18,6 +18,7 @@
 #include "engine/game.h"
 #include "records/settings.h"
 
+class QLabel;
 class QMenu;
 class QAction;
 class QDialog;
@@ -75,6 +76,7 @@ class TMainWindow : public QWidget, private TEngineEvents {
   // Modal windows and questions go through these, so tests can answer them.
   std::function<int(QDialog&)> RunModal;
   std::function<bool(const QString& title, const QString& text)> AskYesNo;
+  std::function<void(const QString& text)> ShowMessage;
 
   TGame& GameState() { return Game; }
   const TViewState& ViewState() const { return View; }
@@ -86,6 +88,7 @@ class TMainWindow : public QWidget, private TEngineEvents {
   QPushButton* ContinueButton() const { return Button1; }
   QPushButton* ExitButton() const { return Button2; }
   QPushButton* NewPlayerButton() const { return Button6; }
+  QPushButton* PlayerButton(int i) const { return PlayerButtons[i]; }
   QPushButton* ChatButton() const { return ButtonChat; }
   QMenu* TableMenu() const { return PopupMenu1; }
   QAction* QuitAction() const { return ActQuit; }
@@ -152,6 +155,16 @@ class TMainWindow : public QWidget, private TEngineEvents {
 
   QString Folder;
   bool OptionsRead = false;
+  // The local club: the file of the current mode, the profile that plays.
+  std::string ClubPath() const;
+  bool CheckClubFiles();
+  void RefreshRecentPlayers();
+  void RemoveRecentPlayer();
+  void ShowCycleEnd(const struct TCycleWindow& cycle);
+  bool ClubBarred = false;
+  bool StartFailed = false;
+  std::string ProfilePassword;  // encoded, for the profile line
+  QLabel* Panel4 = nullptr;
   // Recording deals as animated pictures.
   void StartRecording();
   void RecordFrame();

@@ -1,9 +1,15 @@
 // A match at the table: starting it, the continue button, what the engine
 // reports turned into pictures and sounds, and the ways of leaving.
+#include <QDateTime>
 #include <QDialog>
+#include <QLineEdit>
+#include <QLocale>
 #include <QMessageBox>
 
+#include "records/club_file.h"
 #include "records/count_window.h"
+#include "records/cycle_window.h"
+#include "records/history_file.h"
 #include "resources/packs.h"
 #include "app/login_dialog.h"
 #include "app/main_window.h"
@@ -41,20 +47,40 @@ void TMainWindow::StartMatch(int slot) {
   if (!MenuShown() || View.Flying) return;
   // Recent players come from the club file; an empty entry is ignored.
   if (slot >= 1 && slot <= 5 && PlayerButtons[slot - 1]->text().isEmpty()) return;
+  // A recent player's profile line from the club file of the current mode.
+  std::optional<std::string> profileLine;
+  QString name;
+  if (slot >= 1 && slot <= 5) {
+    const std::optional<TClubLines> lines = ReadClubFile(ClubPath());
+    if (!lines || IsEmptyProfileLine((*lines)[slot])) return;
+    profileLine = (*lines)[slot];
+    const auto profile = ReadProfileLine(*profileLine);
+    if (!profile) return;
+    name = QString::fromStdString(profile->Name);
+  } else {
+    // The name last typed, when it fits; else the stored player name.
+    name = LastTypedName;
+    if (name.isEmpty() || name.size() > 20) name = QString::fromStdString(Settings.PlayerName);
+    if (name.isEmpty() || name.size() > 20) name = Row(74);
+  }
   PlayerSlot = slot;
   PlaySound("WOpenFo");
-  // The name last typed, when it fits; else the stored player name.
-  QString name = LastTypedName;
-  if (name.isEmpty() || name.size() > 20) name = QString::fromStdString(Settings.PlayerName);
-  if (name.isEmpty() || name.size() > 20) name = Row(74);
-  TLoginDialog login(true, name, this);
+  TLoginDialog login(!profileLine, name, this);
+  if (profileLine)
+    login.CheckPassword = [&](const QString& typed) {
+      return PasswordMatches(*profileLine, typed.toStdString());
+    };
   if (RunModal(login) != QDialog::Accepted) return;
-  const TLoginResult r = login.Result();
-  LastTypedName = r.Name;
-  Settings.PlayerName = r.Name.toStdString();
-  QString trimmed = r.Name;
-  while (trimmed.endsWith(QLatin1Char(' '))) trimmed.chop(1);
-  Names[2] = trimmed;
+  const zembra::TLoginResult checked = CheckLogin({profileLine, login.Result().Name.toStdString(),
+                                                   login.Result().Password.toStdString(),
+                                                   login.RepeatEdit()->text().toStdString()});
+  if (checked.Outcome != TLoginOutcome::Accepted) return;
+  if (!profileLine) {
+    LastTypedName = login.Result().Name;
+    Settings.PlayerName = LastTypedName.toStdString();
+  }
+  ProfilePassword = checked.PasswordCode;
+  Names[2] = QString::fromStdString(checked.Name).trimmed();
 
   View.Screen = TScreen::Table;
   for (auto* b : PlayerButtons) b->hide();
@@ -63,7 +89,7 @@ void TMainWindow::StartMatch(int slot) {
   setWindowTitle(QStringLiteral("Zembra"));
   Game.Options.GameTo8 = Settings.MatchTo8;
   TDealOptions o;
-  o.Profile = TProfileValues{1, 0, 0.0};  // a new player
+  o.Profile = checked.Values;
   if (StackedDeck) o.Deck = &*StackedDeck;
   DealCards(Game, o);
   StackedDeck.reset();
@@ -190,6 +216,12 @@ void TMainWindow::FlushDraws() {
   View.StockShown = -1;
 }
 
+void TMainWindow::ShowCycleEnd(const TCycleWindow& cycle) {
+  PlaySound(cycle.Sound);
+  TFormCycle window(cycle, this);
+  RunModal(window);
+}
+
 void TMainWindow::ShowCount() {
   // At the sum-up the record is the match's; from the table menu it is
   // built from the values of the moment.
@@ -217,10 +249,34 @@ void TMainWindow::FinishMatch() {
   Rating = RateMatch(m.MatchNo - 1, m.RatingBefore, m.MatchResult, m.MatchNo);
   View.WaitBanner = false;
   ++Finished;
+  // 4: the profile line and the history entry.
+  const std::string line =
+      MakeProfileLine(Names[2].toStdString(), Rating, m.MatchNo, m.ScoreAfter, ProfilePassword);
+  HisStr entry{Names[2].toStdString(), m.MatchNo, m.MatchResult, Rating, THisKind::Local};
+  const QDateTime now = QDateTime::currentDateTime();
+  const THistoryStamp stamp{now.time().hour(), now.time().minute(),
+                            QLocale::system().toString(now.date(), QLocale::ShortFormat).toStdString()};
+  // 6: the history.
+  const std::string historyFolder = (Folder + QLatin1Char('/') + QLatin1String(kHistoryFolder)).toStdString();
+  if (AddHistory(historyFolder, {entry}, stamp).Outcome == THistorySave::CannotSave)
+    ShowMessage(QString::fromLatin1(kCantSaveHistory));
   // 8: the closing sound, except at the end of a cycle.
-  if (m.MatchNo % kCycleLength != 0) {
+  const bool cycleEnds = EndsCycle(m.MatchNo);
+  if (!cycleEnds) {
     if (m.MatchResult > 0) PlaySound("WKoGood");
     if (m.MatchResult < 0) PlaySound("WKoBads");
+  }
+  // 9: the profile's line replaces its old one in the recent players.
+  const TStoreResult stored = ReplaceProfile({ClubPath(), ClubBarred}, PlayerSlot, line, cycleEnds);
+  if (stored.Write == TClubWrite::DiskError) ShowMessage(Row(club_rows::kDiskWriteError));
+  PlayerSlot = 0;
+  // 11: the end of a cycle.
+  if (cycleEnds && stored.CycleEnded) {
+    const TCycleWindow cycle = EndOfCycleWindow(
+        Settings.NetGame ? TCycleGame::NetDuel
+                         : AccountState == 1 ? TCycleGame::LocalLoggedOut : TCycleGame::LocalLoggedIn,
+        stored.Cycle.CyclePlace, stored.Cycle.CycleScore);
+    ShowCycleEnd(cycle);
   }
   // 13: back to the menu.
   if (AccountState == 3) AccountState = 2;
@@ -239,6 +295,8 @@ void TMainWindow::QuitToMenu() {
   if (View.Screen != TScreen::Table || View.Flying) return;
   if (!AskYesNo(QStringLiteral("Zembra"), TwoLines(22, 23))) return;
   StopRecording();
+  // An abandoned recent player loses its place in the club.
+  RemoveRecentPlayer();
   if (AccountState == 3) AccountState = 2;
   LeaveTable();
 }

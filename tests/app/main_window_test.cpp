@@ -11,6 +11,8 @@
 #include "app/login_dialog.h"
 #include "app/main_window.h"
 #include "app/media.h"
+#include "records/club_file.h"
+#include "records/history_file.h"
 #include "app/table_painter.h"
 #include "engine/rules.h"
 #include "resources/words.h"
@@ -56,15 +58,24 @@ class TMainWindowTest : public QObject {
   TRecordingMedia Sounds;
   std::unique_ptr<TMainWindow> Win;
   bool Answer = true;
+  QStringList Messages;
   int Questions = 0;
   int CountWindows = 0;
 
   // A window past the intro, answering every modal window itself.
-  QTemporaryDir Folder;
+  std::unique_ptr<QTemporaryDir> Dir;
+  QString FolderPath() const { return Dir->path(); }
+
+  void InstallClub() {
+    for (const char* name : {kClubFileName, kNetClubFileName})
+      InstallClubFile((FolderPath() + QLatin1Char('/') + QLatin1String(name)).toStdString());
+  }
 
   void Open() {
+    InstallClub();
     Win = std::make_unique<TMainWindow>();
-    Win->SetProgramFolder(Folder.path());
+    Win->SetProgramFolder(FolderPath());
+    Win->ShowMessage = [this](const QString& text) { Messages << text; };
     Win->RunModal = [this](QDialog& d) {
       if (auto* login = qobject_cast<TLoginDialog*>(&d)) {
         login->Confirm();
@@ -124,6 +135,8 @@ class TMainWindowTest : public QObject {
 
  private slots:
   void init() {
+    Dir = std::make_unique<QTemporaryDir>();
+    Messages.clear();
     Sounds = TRecordingMedia();
     SetMedia(&Sounds);
     Answer = true;
@@ -139,8 +152,10 @@ class TMainWindowTest : public QObject {
   }
 
   void introEndsWithAKeyRelease() {
+    InstallClub();
     Win = std::make_unique<TMainWindow>();
-    Win->SetProgramFolder(Folder.path());
+    Win->SetProgramFolder(FolderPath());
+    Win->ShowMessage = [this](const QString& text) { Messages << text; };
     Win->show();
     QVERIFY(Win->IntroShown());
     QCOMPARE(Win->MainTimer()->interval(), 20);
@@ -248,6 +263,56 @@ class TMainWindowTest : public QObject {
     QCOMPARE(Win->LastRating(), RateMatch(0, 0.0, result, 1));
     QCOMPARE(Win->MainTimer()->interval(), 20);
     QVERIFY(!Win->QuitAction()->isEnabled());
+
+    // Exactly one new profile line and one history entry.
+    const auto lines = ReadClubFile((FolderPath() + QStringLiteral("/Zembra.clb")).toStdString());
+    QVERIFY(lines.has_value());
+    const auto profile = ReadProfileLine((*lines)[1]);
+    QVERIFY(profile.has_value());
+    QCOMPARE(profile->Name, std::string("Mr.X"));
+    QCOMPARE(profile->MatchesPlayed, 1);
+    QCOMPARE(profile->CycleScore, result);
+    QVERIFY(IsEmptyProfileLine((*lines)[2]));
+    const auto files = ListHistoryFiles((FolderPath() + QStringLiteral("/History")).toStdString());
+    QCOMPARE(int(files.size()), 1);
+    QCOMPARE(files[0].Entries, 1);
+    QVERIFY(Messages.isEmpty());
+    // The menu now offers the player.
+    QVERIFY(!Win->PlayerButton(0)->text().isEmpty());
+    QVERIFY(Win->PlayerButton(0)->isEnabled());
+  }
+
+  void anAbandonedRecentPlayerLosesItsProfile() {
+    InstallClub();
+    const std::string club = (FolderPath() + QStringLiteral("/Zembra.clb")).toStdString();
+    StoreProfile({club, false}, MakeProfileLine("Anna", 1.5, 4, 300, EncodePassword("")), false);
+    StoreProfile({club, false}, MakeProfileLine("Boris", 0.5, 2, 100, EncodePassword("")), false);
+    Open();
+    QVERIFY(Win->PlayerButton(0)->text().contains(QStringLiteral("Anna")));
+    QTest::mouseClick(Win->PlayerButton(0), Qt::LeftButton);
+    QVERIFY(Win->GameState().Deal.InDeal);
+    QCOMPARE(Win->PlayerName(2), QStringLiteral("Anna"));
+    QCOMPARE(Win->GameState().Match.MatchNo, 5);
+    QCOMPARE(Win->GameState().Match.ScoreBefore, 300);
+    Answer = true;
+    Win->QuitToMenu();
+    const auto lines = ReadClubFile(club);
+    QVERIFY(lines.has_value());
+    QCOMPARE(ReadProfileLine((*lines)[1])->Name, std::string("Boris"));  // the list closed up
+    QVERIFY(IsEmptyProfileLine((*lines)[2]));
+    QVERIFY(ListHistoryFiles((FolderPath() + QStringLiteral("/History")).toStdString()).empty());
+  }
+
+  void aMissingClubFileEndsTheProgram() {
+    Win = std::make_unique<TMainWindow>();
+    Win->SetProgramFolder(FolderPath());  // no club files here
+    Win->ShowMessage = [this](const QString& text) { Messages << text; };
+    Win->show();
+    QCOMPARE(Messages.size(), 1);
+    QVERIFY(Messages[0].startsWith(QString::fromStdString(W(93))));
+    QVERIFY(Messages[0].contains(QStringLiteral("Zembra.clb")));
+    QTRY_VERIFY(!Win->isVisible());
+    QVERIFY(!QFile::exists(FolderPath() + QStringLiteral("/Zembra.ini")));  // nothing written
   }
 
   void quitToMenuAsksAndLeaves() {
@@ -324,20 +389,20 @@ class TMainWindowTest : public QObject {
   }
 
   void optionsAreReadAtStartAndWrittenOnClose() {
-    QFile::remove(Folder.path() + QStringLiteral("/Zembra.ini"));
+    QFile::remove(FolderPath() + QStringLiteral("/Zembra.ini"));
     Open();
     QCOMPARE(Win->Options().PlayerName, std::string("Mr.X"));
     Win->Options().FlightSpeed = 2;
     Win->Options().MatchTo8 = true;
     QVERIFY(Win->close());
-    QVERIFY(QFile::exists(Folder.path() + QStringLiteral("/Zembra.ini")));
+    QVERIFY(QFile::exists(FolderPath() + QStringLiteral("/Zembra.ini")));
     Win.reset();
     Open();
     QCOMPARE(int(Win->Options().FlightSpeed), 2);
     QVERIFY(Win->Options().MatchTo8);
     StartNewPlayer();
     QCOMPARE(int(Win->GameState().Match.MatchTarget), 8);
-    QFile::remove(Folder.path() + QStringLiteral("/Zembra.ini"));
+    QFile::remove(FolderPath() + QStringLiteral("/Zembra.ini"));
   }
 
   void aRecordedDealIsSavedAsAGifWhenScored() {
@@ -351,7 +416,7 @@ class TMainWindowTest : public QObject {
     QVERIFY(Win->GifRecorder().Frames() >= 1);
     QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);  // scoring ends the recording
     QVERIFY(!Win->GifRecorder().Recording());
-    QVERIFY(Win->LastGif.startsWith(Folder.path() + QStringLiteral("/GIFGame/")));
+    QVERIFY(Win->LastGif.startsWith(FolderPath() + QStringLiteral("/GIFGame/")));
     QVERIFY(QFile::exists(Win->LastGif));
     QFile::remove(Win->LastGif);
   }

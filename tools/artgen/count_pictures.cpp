@@ -308,7 +308,7 @@ void paintBand(QPainter& p, const QPainterPath& band, const QRectF& r, const QCo
   g.setColorAt(1.0, colour.darker(170));
   p.fillPath(band, g);
   clothTexture(p, band, 53);
-  // Gloss on the upper part.
+  // Gloss on the upper half.
   p.save();
   p.setClipPath(band);
   QLinearGradient gloss(r.topLeft(), QPointF(r.left(), r.top() + r.height() * 0.5));
@@ -729,11 +729,11 @@ QImage lamp(const QColor& colour) {
   p.setPen(Qt::NoPen);
   p.setBrush(core);
   p.drawEllipse(c + QPointF(0.8, 2.6), 4.5, 4.5);
-  // Specular highlight at the top left.
-  QLinearGradient spec(0, c.y() - 7.2, 0, c.y() - 1);
-  spec.setColorAt(0, QColor(255, 255, 255, 230));
-  spec.setColorAt(1, QColor(255, 255, 255, 20));
-  p.setBrush(spec);
+  // A bright reflection at the top left.
+  QLinearGradient shine(0, c.y() - 7.2, 0, c.y() - 1);
+  shine.setColorAt(0, QColor(255, 255, 255, 230));
+  shine.setColorAt(1, QColor(255, 255, 255, 20));
+  p.setBrush(shine);
   p.drawEllipse(QRectF(c.x() - 5.6, c.y() - 7.2, 9.5, 5.8));
   p.setBrush(QColor(255, 255, 255, 220));
   p.drawEllipse(QPointF(c.x() - 3.4, c.y() - 5.0), 1.1, 1.1);
@@ -966,10 +966,10 @@ QImage turningCards(const QString& fontFamily) {
   // in another quarter and rests; the right card follows a quarter later.
   auto turnAngle = [](double phase) {
     const double q = phase * 4;
-    const int part = static_cast<int>(std::floor(q)) % 4;
+    const int quarter = static_cast<int>(std::floor(q)) % 4;
     const double u = q - std::floor(q);
     const double ease = 0.5 - 0.5 * std::cos(kPi * u);
-    switch (part) {
+    switch (quarter) {
       case 0: return kPi * ease;
       case 1: return kPi;
       case 2: return kPi + kPi * ease;

@@ -9,6 +9,7 @@
 #include "ai/computer.h"
 #include "app/fonts.h"
 #include "app/login_dialog.h"
+#include "records/club_file.h"
 #include "app/main_window.h"
 #include "app/table_painter.h"
 #include "records/options_dialog.h"
@@ -108,8 +109,15 @@ void ShootOptions(const QString& dir, int language, int design) {
 
 }  // namespace
 
+// The program never creates its club files; a fresh folder gets them here.
+void InstallClub() {
+  for (const char* name : {zembra::kClubFileName, zembra::kNetClubFileName})
+    zembra::InstallClubFile((QDir::tempPath() + QLatin1Char('/') + QLatin1String(name)).toStdString());
+}
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  InstallClub();
   LoadBundledFonts();
   QFile words(QStringLiteral(":/text/words.tsv"));
   if (words.open(QIODevice::ReadOnly)) Words().Load(words.readAll().toStdString());

@@ -1,0 +1,22 @@
+// The end-of-cycle window: after every thirtieth match, the player's place
+// among the club's ten best cycles, with its sound and medal.
+#pragma once
+
+#include <QDialog>
+
+#include "records/club_file.h"
+
+namespace zembra {
+
+class TFormCycle : public QDialog {
+  Q_OBJECT
+
+ public:
+  TFormCycle(const TCycleWindow& cycle, QWidget* parent);
+  QStringList Lines() const { return Texts; }
+
+ private:
+  QStringList Texts;
+};
+
+}  // namespace zembra
