@@ -25,6 +25,7 @@
 #include "app/screens_painter.h"
 #include "records/file_store.h"
 #include "records/club_file.h"
+#include "records/club_windows.h"
 #include "records/options_dialog.h"
 #include "records/options_file.h"
 #include "records/speed_dialog.h"
@@ -149,8 +150,19 @@ void TMainWindow::BuildMenuButtons() {
   Button11 = make();
   connect(Button11, &QPushButton::clicked, this, [this] { close(); });
   connect(Button10, &QPushButton::clicked, this, &TMainWindow::OpenOptions);
-  Button9->setEnabled(false);
-  BHistory->setEnabled(false);
+  connect(Button9, &QPushButton::clicked, this, [this] {
+    if (View.Flying) return;
+    PlaySound("WOpenFo");
+    TFormTopTen window(ClubPath(), Settings.NetGame, this);
+    RunModal(window);
+  });
+  Button9->setToolTip(QString::fromStdString(W(89)) + QStringLiteral(":30"));
+  connect(BHistory, &QPushButton::clicked, this, [this] {
+    if (View.Flying) return;
+    PlaySound("WOpenFo");
+    TFormHistory window((Folder + QStringLiteral("/History")).toStdString(), this);
+    RunModal(window);
+  });
 }
 
 void TMainWindow::BuildTableControls() {
@@ -176,7 +188,7 @@ void TMainWindow::BuildTableMenu() {
     ShowCount();
   });
   ActQuit = PopupMenu1->addAction(QString(), this, &TMainWindow::QuitToMenu);
-  ActChangeName = PopupMenu1->addAction(QString());
+  ActChangeName = PopupMenu1->addAction(QString(), this, &TMainWindow::ChangeNameClick);
   ActSpeed = PopupMenu1->addAction(QString(), this, &TMainWindow::OpenSpeed);
   PopupMenu1->addSeparator();
   ActHelp = PopupMenu1->addAction(QString());

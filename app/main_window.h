@@ -38,6 +38,8 @@ class TMainWindow : public QWidget, private TEngineEvents {
   void ContinueClick();
   void ExitToMenuClick();
   void QuitToMenu();
+  // The table menu's renaming of the profile that plays.
+  void ChangeNameClick();
   // The close question; true when the window may close.
   bool CloseQuery();
   void Timer1Tick();

@@ -113,6 +113,7 @@ void TMainWindow::OnEvent(const TEngineEvent& e) {
       View.Screen = TScreen::Table;
       ShowTable(true);
       for (QAction* a : {ActQuit, ActGenCount}) a->setEnabled(true);
+      ActChangeName->setEnabled(!NetGame && !Tournament && AccountState != 3);
       Button1->setEnabled(true);
       Timer1->stop();
       Timer1->setInterval(200);
@@ -288,6 +289,27 @@ void TMainWindow::LeaveTable() {
   ActChangeName->setEnabled(false);
   setWindowTitle(QStringLiteral("Zembra"));
   ShowMenu();
+}
+
+void TMainWindow::ChangeNameClick() {
+  if (View.Flying || View.Screen != TScreen::Table) return;
+  TLoginDialog login(true, Names[2], this);
+  if (RunModal(login) != QDialog::Accepted) return;
+  const std::string name = login.Result().Name.toStdString();
+  const std::string password = login.Result().Password.toStdString();
+  ProfilePassword = EncodePassword(password);
+  if (PlayerSlot >= 1 && PlayerSlot <= 5) {
+    const TStoreResult r = ChangeName({ClubPath(), ClubBarred}, PlayerSlot, name, password);
+    if (r.Write == TClubWrite::DiskError) {
+      ShowMessage(Row(club_rows::kDiskWriteError));
+      return;
+    }
+    if (r.Slot) PlayerSlot = r.Slot;
+    ShowMessage(Row(club_rows::kNameChanged) + QString::fromStdString(name));
+  }
+  Names[2] = QString::fromStdString(name).trimmed();
+  View.Bubble[2] = {Names[2], TBubbleStyle::Yellow};
+  Table->update();
 }
 
 void TMainWindow::QuitToMenu() {

@@ -1,5 +1,6 @@
 #include "records/count_window.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
 
@@ -78,6 +79,24 @@ TFormCount::TFormCount(const TCount& count, const QString& playerName, TSettings
     Values[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     Values[i]->setGeometry(200, l.ValueTops[i], 73, 28);
     Values[i]->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0); background: transparent;"));
+  }
+  // A long value grows to the left from its right edge; a name then gets
+  // the room that is left, its font shrinking until it fits on one line.
+  for (int i = 0; i < 7; ++i) {
+    const QFontMetrics vm(Values[i]->font());
+    const int w = std::max(73, vm.horizontalAdvance(Values[i]->text()) + 4);
+    Values[i]->setGeometry(273 - w, l.ValueTops[i], w, 28);
+    const int room = Values[i]->x() - Names[i]->x() - 4;
+    QFont f = Names[i]->font();
+    while (f.pixelSize() > 12 && QFontMetrics(f).horizontalAdvance(Names[i]->text()) > room)
+      f.setPixelSize(f.pixelSize() - 1);
+    Names[i]->setFont(f);
+    Names[i]->setFixedWidth(room);
+    if (QFontMetrics(f).horizontalAdvance(Names[i]->text()) > room) {
+      // Still too long: two lines in the same row.
+      Names[i]->setWordWrap(true);
+      Names[i]->setGeometry(Names[i]->x(), Names[i]->y() - 6, room, 34);
+    }
   }
   if (DesignShown == 4) {
     for (QLabel* lab : Names) lab->setStyleSheet(QStringLiteral("color: yellow; background: transparent;"));

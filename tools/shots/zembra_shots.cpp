@@ -10,6 +10,12 @@
 #include "app/fonts.h"
 #include "app/login_dialog.h"
 #include "records/club_file.h"
+#include "records/club_windows.h"
+#include "records/count_window.h"
+#include "records/cycle_window.h"
+#include "records/history_file.h"
+#include "resources/orv_cards_button.h"
+#include <QTemporaryDir>
 #include "app/main_window.h"
 #include "app/table_painter.h"
 #include "records/options_dialog.h"
@@ -107,6 +113,49 @@ void ShootOptions(const QString& dir, int language, int design) {
   Language() = 0;
 }
 
+// The club's windows on a small made-up club: top ten, history, general
+// score and the three end-of-cycle outcomes.
+void ShootClub(const QString& dir) {
+  QTemporaryDir folder;
+  const std::string club = (folder.path() + QStringLiteral("/Zembra.clb")).toStdString();
+  InstallClubFile(club);
+  const char* names[] = {"Anna", "Boris", "Vera", "Gleb", "Dina", "Egor", "Zoya", "Igor", "Kira", "Lev"};
+  for (int i = 0; i < 10; ++i) {
+    std::string line = MakeProfileLine(names[i], 3.0 - i * 0.4, 30, 2400 - i * 260, EncodePassword(""));
+    StoreProfile({club, false}, line, true);
+  }
+  StoreProfile({club, false}, MakeProfileLine("Anna", 2.6, 45, 520, EncodePassword("")), false);
+  const std::string history = (folder.path() + QStringLiteral("/History")).toStdString();
+  const int results[] = {520, -380, 100, 2000, -240, 980};
+  for (int i = 0; i < 6; ++i) {
+    HisStr h{names[i % 3], 40 + i, results[i], 2.6 - i * 0.3,
+             i == 3 ? THisKind::Net : i == 5 ? THisKind::Tournament : THisKind::Local};
+    AddHistory(history, {h}, THistoryStamp{18, 10 + i * 7, "10.12.2026"});
+  }
+  auto grab = [&](QDialog& d, const char* name) {
+    TOrvCardsButton::StyleDialog(&d);
+    d.show();
+    QApplication::processEvents();
+    d.grab().save(QStringLiteral("%1/%2.png").arg(dir, QLatin1String(name)));
+  };
+  TFormTopTen top(club, false, nullptr);
+  grab(top, "club-topten");
+  TFormHistory hist(history, nullptr);
+  grab(hist, "club-history");
+  TSettings s;
+  TCount c{"31", "1", "1000", "-380", "620", "1.500000", "1.390323"};
+  TFormCount count(c, QStringLiteral("Anna"), s, TGameKind{}, false, nullptr);
+  grab(count, "club-count");
+  const struct {
+    int Place;
+    const char* Name;
+  } cycles[] = {{1, "club-cycle-best"}, {4, "club-cycle-good"}, {0, "club-cycle-regrets"}};
+  for (const auto& cy : cycles) {
+    TFormCycle w(EndOfCycleWindow(TCycleGame::LocalLoggedOut, cy.Place, 1450), nullptr);
+    grab(w, cy.Name);
+  }
+}
+
 }  // namespace
 
 // The program never creates its club files; a fresh folder gets them here.
@@ -130,6 +179,10 @@ int main(int argc, char** argv) {
       // "optN" or "optN-D": language N, auxiliary window design D.
       const QStringList parts = QString::fromLocal8Bit(argv[i] + 3).split(QLatin1Char('-'));
       ShootOptions(dir, parts[0].toInt(), parts.size() > 1 ? parts[1].toInt() : 2);
+      return 0;
+    }
+    if (QString::fromLocal8Bit(argv[i]) == QStringLiteral("club")) {
+      ShootClub(dir);
       return 0;
     }
     // "langN": the window in language N (as if switched in the options).

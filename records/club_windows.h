@@ -1,0 +1,41 @@
+// The local club's windows: the top ten of cycle scores and the history of
+// games (file list and grid).
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+class QListWidget;
+class QTableWidget;
+
+namespace zembra {
+
+class TFormTopTen : public QDialog {
+  Q_OBJECT
+
+ public:
+  // clubPath: the club file of the current mode; netDuels picks the heading.
+  TFormTopTen(const std::string& clubPath, bool netDuels, QWidget* parent);
+  QTableWidget* Grid() const { return Table; }
+
+ private:
+  QTableWidget* Table;
+};
+
+class TFormHistory : public QDialog {
+  Q_OBJECT
+
+ public:
+  // folder: the program's folder + "History".
+  TFormHistory(const std::string& folder, QWidget* parent);
+  QListWidget* Files() const { return List; }
+  QTableWidget* Grid() const { return Table; }
+
+ private:
+  void ShowFile(int number);
+  std::string Folder;
+  QListWidget* List;
+  QTableWidget* Table;
+};
+
+}  // namespace zembra
