@@ -521,7 +521,7 @@ bool TMainWindow::WriteOptionsFile() {
   Settings.Language = static_cast<uint8_t>(Language());
   const std::string path = (Folder + QLatin1Char('/') + QLatin1String(kOptionsFileName)).toStdString();
   if (WriteFileAtomically(path, WriteOptions(Settings))) return true;
-  QMessageBox::critical(this, QStringLiteral("Zembra"), Row(96));
+  ShowMessage(Row(96));
   return false;
 }
 
