@@ -484,6 +484,12 @@ bool TMainWindow::CheckClubFiles() {
       ShowMessage(QString::fromStdString(ClubCheckMessage(W(row), path)));
       return false;
     }
+    // A club file marked Russian gives the interface Russian at start-up.
+    if (name == std::string(kClubFileName) && r.RussianAtStart) {
+      Settings.Language = 1;
+      Language() = 1;
+      Relabel();
+    }
     if (r.Protected && !ClubBarred) {
       // A file the program may not write: told once, then never written.
       ShowMessage(QString::fromStdString(W(club_rows::kTheFile) + path + W(club_rows::kIncorrectAttributes)));
