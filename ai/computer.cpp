@@ -2,7 +2,27 @@
 
 #include <utility>
 
+#include "ai/endgame_search.h"
+
 namespace zembra::ai {
+
+std::optional<TAiChoice> EndgameChoice(const TDealState& d,
+                                       const std::function<TSearchResult()>& search) {
+  TAiChoice choice;
+  const int n = d.HandCount[1];
+  if (n <= 1) {
+    choice.Slot = 1;
+    return choice;
+  }
+  if (n <= 5 || d.StockPos >= 25) {
+    const TSearchResult r = search();
+    choice.Slot = r.Slot;
+    choice.Searched = true;
+    choice.Values = r.Values;
+    return choice;
+  }
+  return std::nullopt;
+}
 
 TAiChoice ChooseMove(const TDealState& d) {
   return d.Leader == TLeader::Co ? ChooseLead(d) : ChooseFollow(d);

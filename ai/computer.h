@@ -4,6 +4,8 @@
 // plays the chosen slot with PlayCard(1, slot).
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 #include "engine/deal_state.h"
@@ -15,6 +17,12 @@ struct TAiChoice {
   bool Searched = false;    // the endgame search chose it
   std::vector<int> Values;  // the search's top-level values, slot 1 first
 };
+
+// The choice both moves share: slot 1 with a single card, the endgame
+// search once the hands shrink or the stock has just run out (search is
+// called then), nothing when the rule lists decide.
+std::optional<TAiChoice> EndgameChoice(const TDealState& d,
+                                       const std::function<struct TSearchResult()>& search);
 
 // Seat 1 leads (Leader "co").
 TAiChoice ChooseLead(const TDealState& d);

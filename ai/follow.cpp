@@ -229,21 +229,12 @@ int ChooseRuff(const TDealState& d) {
 }
 
 TAiChoice ChooseFollow(const TDealState& d) {
+  if (auto endgame = EndgameChoice(d, [&] {
+        return SolveFollow(SearchHandOf(d, 1), SearchHandOf(d, 2), d.TableCard[2],
+                           PointsOfOrder(d.TableOrder[2]), d.Taken[2], d.Taken[1], d.Trump);
+      }))
+    return *endgame;
   TAiChoice choice;
-  const int n = d.HandCount[1];
-  if (n <= 1) {
-    choice.Slot = 1;
-    return choice;
-  }
-  if (n <= 5 || d.StockPos >= 25) {
-    const TSearchResult r =
-        SolveFollow(SearchHandOf(d, 1), SearchHandOf(d, 2), d.TableCard[2],
-                    PointsOfOrder(d.TableOrder[2]), d.Taken[2], d.Taken[1], d.Trump);
-    choice.Slot = r.Slot;
-    choice.Searched = true;
-    choice.Values = r.Values;
-    return choice;
-  }
 
   const THand& hand = d.Hand[1];
   const unsigned char L = d.LedSuit;

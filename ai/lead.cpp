@@ -67,20 +67,11 @@ int ListB(const TDealState& d) {
 }  // namespace
 
 TAiChoice ChooseLead(const TDealState& d) {
+  if (auto endgame = EndgameChoice(d, [&] {
+        return SolveLead(SearchHandOf(d, 1), SearchHandOf(d, 2), d.Taken[1], d.Taken[2], d.Trump);
+      }))
+    return *endgame;
   TAiChoice choice;
-  const int n = d.HandCount[1];
-  if (n <= 1) {
-    choice.Slot = 1;
-    return choice;
-  }
-  if (n <= 5 || d.StockPos >= 25) {
-    const TSearchResult r =
-        SolveLead(SearchHandOf(d, 1), SearchHandOf(d, 2), d.Taken[1], d.Taken[2], d.Trump);
-    choice.Slot = r.Slot;
-    choice.Searched = true;
-    choice.Values = r.Values;
-    return choice;
-  }
   const unsigned char T = d.Trump;
   const bool humanHasNoTrump = CountPlayedInSuit(d, T) + CountInSuit(d.Hand[1], T) == 6;
   choice.Slot = humanHasNoTrump ? ListA(d) : ListB(d);
