@@ -219,7 +219,7 @@ void TMainWindow::FlushDraws() {
 
 void TMainWindow::ShowCycleEnd(const TCycleWindow& cycle) {
   PlaySound(cycle.Sound);
-  TFormCycle window(cycle, this);
+  TFormCycle window(cycle, Settings.GifAnimation, this);
   RunModal(window);
 }
 

@@ -10,7 +10,7 @@
 
 namespace zembra {
 
-TFormCycle::TFormCycle(const TCycleWindow& cycle, QWidget* parent) : QDialog(parent) {
+TFormCycle::TFormCycle(const TCycleWindow& cycle, bool animate, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QString::fromStdString(W(club_rows::kCompletionOfGame)));
   auto* layout = new QVBoxLayout(this);
   // The medal with the place on it, when the cycle took a place.
@@ -20,7 +20,8 @@ TFormCycle::TFormCycle(const TCycleWindow& cycle, QWidget* parent) : QDialog(par
     const QPixmap place = ArtPicture(QString::fromStdString(cycle.PlaceImage));
     if (!m.isNull()) {
       QPainter p(&m);
-      if (!place.isNull()) p.drawPixmap((m.width() - place.width()) / 2, (m.height() - place.height()) / 2, place);
+      // The place number sits on the medal's disc, below the ribbon.
+      if (!place.isNull()) p.drawPixmap(32, 38, place);
       medal->setPixmap(m);
       medal->setAlignment(Qt::AlignCenter);
       layout->addWidget(medal);
@@ -29,7 +30,13 @@ TFormCycle::TFormCycle(const TCycleWindow& cycle, QWidget* parent) : QDialog(par
   if (!cycle.Animation.empty()) {
     auto* animation = new TStripAnimation;
     animation->SetStrip(QString::fromStdString(cycle.Animation), QSize(100, 90));
-    if (animation->FrameCount() > 0) layout->addWidget(animation, 0, Qt::AlignHCenter);
+    if (animation->FrameCount() > 0) {
+      layout->addWidget(animation, 0, Qt::AlignHCenter);
+      if (animate)
+        animation->Play(cycle.AnimationRepeats);
+      else
+        animation->StopOn(cycle.StillFrame);
+    }
   }
   bool first = true;
   for (const TTextLine& line : cycle.Lines) {

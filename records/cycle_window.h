@@ -12,7 +12,8 @@ class TFormCycle : public QDialog {
   Q_OBJECT
 
  public:
-  TFormCycle(const TCycleWindow& cycle, QWidget* parent);
+  // animate: the options' animations; off shows the outcome's still frame.
+  TFormCycle(const TCycleWindow& cycle, bool animate, QWidget* parent);
   QStringList Lines() const { return Texts; }
 
  private:

@@ -17,6 +17,10 @@ QPixmap ArtPicture(const QString& name) {
 TStripAnimation::TStripAnimation(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_TranslucentBackground);
   connect(&Timer, &QTimer::timeout, this, [this] {
+    if (!Loop && Current >= Frames) {
+      Timer.stop();
+      return;
+    }
     Current = Current % std::max(1, Frames) + 1;
     update();
   });
@@ -29,11 +33,13 @@ void TStripAnimation::SetStrip(const QString& name, QSize frame, int intervalMs)
   Frames = Strip.isNull() || frame.width() <= 0 ? 0 : Strip.width() / frame.width();
   Current = 1;
   Timer.setInterval(intervalMs);
-  resize(frame);
+  if (frame.isValid()) setFixedSize(frame);
   update();
 }
 
-void TStripAnimation::Play() {
+void TStripAnimation::Play(bool loop) {
+  Loop = loop;
+  Current = loop ? Current : 1;
   if (Frames > 1) Timer.start();
 }
 

@@ -19,7 +19,8 @@ class TStripAnimation : public QWidget {
 
   // The strip and the size of one frame; clears it when name is empty.
   void SetStrip(const QString& name, QSize frame, int intervalMs = 80);
-  void Play();
+  // Plays the frames in a loop, or once to the last frame.
+  void Play(bool loop = true);
   void StopOn(int frame);  // 1-based
   void Clear();
   int Frame() const { return Current; }
@@ -36,6 +37,7 @@ class TStripAnimation : public QWidget {
   QSize FrameSize;
   int Frames = 0;
   int Current = 1;
+  bool Loop = true;
   QTimer Timer;
 };
 

@@ -60,5 +60,6 @@ QString loadLetteringFont(const QString& fontFile);  // titles.cpp
 void addCursors(ArtBook& book);                             // cursors.cpp
 void addButtonPieces(ArtBook& book);                        // button_pieces.cpp
 void addCountPictures(ArtBook& book, const QString& fontFamily);  // count_pictures.cpp
+void addCyclePictures(ArtBook& book, const QString& fontFamily);  // cycle_pictures.cpp
 
 }  // namespace art

@@ -102,6 +102,12 @@ std::vector<PictureSpec> catalogue() {
   // Kinds of game in that window: strips of 12 frames of 60 x 75.
   for (const char* k : {"A", "B", "C", "E", "F", "G"}) put(list, "GClub" + QString::fromLatin1(k), 12 * 60, 75);
 
+  // The end-of-cycle window: the medal, the place numerals drawn on its
+  // disc, and the three result strips of 30 frames of 100 x 90.
+  put(list, "GMedal", 120, 120);
+  for (int place = 1; place <= 10; ++place) put(list, QString("GPlace%1").arg(place, 2, 10, QChar('0')), 56, 56);
+  for (const char* r : {"Best", "Good", "Bads"}) put(list, "GEnd" + QString::fromLatin1(r), 30 * 100, 90);
+
   return list;
 }
 

@@ -45,6 +45,7 @@ void drawAll(const QString& deck, const QString& font, const QString& outDir) {
   art::addCursors(book);
   art::addButtonPieces(book);
   art::addCountPictures(book, lettering);
+  art::addCyclePictures(book, lettering);
   book.writeTo(outDir);
 }
 

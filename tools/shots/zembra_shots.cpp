@@ -151,7 +151,7 @@ void ShootClub(const QString& dir) {
     const char* Name;
   } cycles[] = {{1, "club-cycle-best"}, {4, "club-cycle-good"}, {0, "club-cycle-regrets"}};
   for (const auto& cy : cycles) {
-    TFormCycle w(EndOfCycleWindow(TCycleGame::LocalLoggedOut, cy.Place, 1450), nullptr);
+    TFormCycle w(EndOfCycleWindow(TCycleGame::LocalLoggedOut, cy.Place, 1450), false, nullptr);
     grab(w, cy.Name);
   }
 }
