@@ -71,8 +71,13 @@ TMainWindow::TMainWindow(QWidget* parent) : QWidget(parent) {
     QMessageBox::warning(this, QStringLiteral("Zembra"), text);
   };
   AskYesNo = [this](const QString& title, const QString& text) {
-    return QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    // Yes and No in the current language.
+    QMessageBox box(QMessageBox::Question, title, QString(text).replace(QStringLiteral("\n\r"), QStringLiteral("\n")),
+                    QMessageBox::NoButton, this);
+    QPushButton* yes = box.addButton(Row(640), QMessageBox::YesRole);
+    box.addButton(Row(1036), QMessageBox::NoRole);
+    box.exec();
+    return box.clickedButton() == yes;
   };
 
   Table = new TTableView(View, Game, Settings, this);
