@@ -2,6 +2,7 @@
 // reports turned into pictures and sounds, and the ways of leaving.
 #include <QDateTime>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -85,6 +86,7 @@ void TMainWindow::StartMatch(int slot) {
   View.Screen = TScreen::Table;
   for (auto* b : PlayerButtons) b->hide();
   for (auto* b : {Button6, Button9, Button10, Button11, BMode, BHistory}) b->hide();
+  Panel4->hide();
   Timer1->stop();
   setWindowTitle(QStringLiteral("Zembra"));
   Game.Options.GameTo8 = Settings.MatchTo8;

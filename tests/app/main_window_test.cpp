@@ -189,6 +189,12 @@ class TMainWindowTest : public QObject {
     QVERIFY(!Win->ContinueButton()->isEnabled());
     QCOMPARE(Win->MainTimer()->interval(), 200);
     QVERIFY(Win->MainTimer()->isActive());
+    // Nothing of the menu stays on the table.
+    for (QWidget* w : Win->findChildren<QWidget*>()) {
+      if (w == Win->TableWidget() || !w->isVisible() || w->parentWidget() != Win.get()) continue;
+      QVERIFY2(w == Win->ContinueButton() || w == Win->ExitButton() || w == Win->ChatButton(),
+               qPrintable(w->metaObject()->className()));
+    }
   }
 
   void illegalCardIsRefusedWithASound() {
