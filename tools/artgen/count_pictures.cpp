@@ -23,6 +23,7 @@
 //   "GClubG"  net duel: two players with a crackling spark between them
 //
 // Every strip loops: the last frame leads smoothly into the first.
+#include "anim_kit.h"
 #include "art.h"
 #include "card_backs.h"
 #include "paint_kit.h"
@@ -52,34 +53,12 @@ const QSize kKindFrame(60, 75);
 const QColor kRibbonRed(184, 22, 32);
 const QColor kBronze(92, 54, 8);
 
-double smoothstep(double e0, double e1, double x) {
-  const double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
-  return t * t * (3 - 2 * t);
-}
 
 // A pulse that peaks at 1 when phase (in turns) is a whole number and is 0
 // for most of the rest of the loop: the rhythm of a twinkle.
-double pulse(double phase, double sharpness = 3) {
-  const double c = std::cos(2 * kPi * phase);
-  return c > 0 ? std::pow(c, sharpness) : 0.0;
-}
 
 // Draws a strip of equal frames side by side; each frame is painted on its
 // own canvas so shadows and glows never reach a neighbour.
-QImage strip(int frames, QSize frame, const std::function<void(QPainter& p, int index, double phase)>& draw) {
-  QImage out = canvas(frames * frame.width(), frame.height());
-  QPainter sp(&out);
-  for (int i = 0; i < frames; ++i) {
-    QImage one = canvas(frame.width(), frame.height());
-    {
-      QPainter p(&one);
-      smooth(p);
-      draw(p, i, static_cast<double>(i) / frames);
-    }
-    sp.drawImage(i * frame.width(), 0, one);
-  }
-  return out;
-}
 
 QBrush goldBrush(const QRectF& r) {
   QLinearGradient g(r.topLeft(), r.bottomLeft());
@@ -93,36 +72,9 @@ QBrush goldBrush(const QRectF& r) {
 
 // Polished gold on a round body: dark at both sides, a bright band left of
 // the middle and a reflected light near the right edge.
-QBrush roundGold(double left, double right) {
-  QLinearGradient g(left, 0, right, 0);
-  g.setColorAt(0.0, QColor(132, 84, 12));
-  g.setColorAt(0.18, QColor(222, 170, 60));
-  g.setColorAt(0.34, QColor(255, 246, 196));
-  g.setColorAt(0.5, QColor(240, 194, 80));
-  g.setColorAt(0.78, QColor(170, 112, 24));
-  g.setColorAt(0.9, QColor(218, 168, 70));
-  g.setColorAt(1.0, QColor(118, 74, 10));
-  return QBrush(g);
-}
 
-QPointF polar(QPointF c, double radius, double degrees) {
-  const double a = degrees * kPi / 180;
-  return c + QPointF(std::cos(a) * radius, std::sin(a) * radius);
-}
 
 // A five-pointed star with a point straight up when turn is 0.
-QPainterPath starPath(QPointF c, double outer, double inner, double turn) {
-  QPainterPath path;
-  for (int k = 0; k < 10; ++k) {
-    const QPointF pt = polar(c, k % 2 ? inner : outer, -90 + turn + k * 36);
-    if (k == 0)
-      path.moveTo(pt);
-    else
-      path.lineTo(pt);
-  }
-  path.closeSubpath();
-  return path;
-}
 
 // A bevelled gold star: each point has a lit and a shaded half.
 void goldStar(QPainter& p, QPointF c, double outer, double inner, double turn) {

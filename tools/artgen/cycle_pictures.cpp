@@ -18,6 +18,7 @@
 //               face; frame 3 is the still picture
 //
 // Every strip loops: the last frame leads smoothly into the first.
+#include "anim_kit.h"
 #include "art.h"
 #include "paint_kit.h"
 #include "suits.h"
@@ -45,53 +46,16 @@ const QSize kEndFrame(100, 90);
 const QColor kBronze(92, 54, 8);
 const QColor kRibbonRed(184, 22, 32);
 
-double smoothstep(double e0, double e1, double x) {
-  const double t = std::clamp((x - e0) / (e1 - e0), 0.0, 1.0);
-  return t * t * (3 - 2 * t);
-}
 
 double frac(double x) { return x - std::floor(x); }
 
 // Peaks at 1 when phase (in turns) is a whole number, 0 for most of the loop.
-double pulse(double phase, double sharpness = 3) {
-  const double c = std::cos(2 * kPi * phase);
-  return c > 0 ? std::pow(c, sharpness) : 0.0;
-}
 
-QPointF polar(QPointF c, double radius, double degrees) {
-  const double a = degrees * kPi / 180;
-  return c + QPointF(std::cos(a) * radius, std::sin(a) * radius);
-}
 
 // Equal frames side by side, each painted on its own canvas so glows never
 // reach a neighbour.
-QImage strip(int frames, QSize frame, const std::function<void(QPainter& p, double phase)>& draw) {
-  QImage out = canvas(frames * frame.width(), frame.height());
-  QPainter sp(&out);
-  for (int i = 0; i < frames; ++i) {
-    QImage one = canvas(frame.width(), frame.height());
-    {
-      QPainter p(&one);
-      smooth(p);
-      draw(p, static_cast<double>(i) / frames);
-    }
-    sp.drawImage(i * frame.width(), 0, one);
-  }
-  return out;
-}
 
 // Polished gold on a round body, lit from the left.
-QBrush roundGold(double left, double right) {
-  QLinearGradient g(left, 0, right, 0);
-  g.setColorAt(0.0, QColor(132, 84, 12));
-  g.setColorAt(0.18, QColor(222, 170, 60));
-  g.setColorAt(0.34, QColor(255, 246, 196));
-  g.setColorAt(0.5, QColor(240, 194, 80));
-  g.setColorAt(0.78, QColor(170, 112, 24));
-  g.setColorAt(0.9, QColor(218, 168, 70));
-  g.setColorAt(1.0, QColor(118, 74, 10));
-  return QBrush(g);
-}
 
 QBrush goldBand(const QRectF& r) {
   QLinearGradient g(r.topLeft(), r.bottomLeft());
@@ -102,18 +66,6 @@ QBrush goldBand(const QRectF& r) {
   return QBrush(g);
 }
 
-QPainterPath starPath(QPointF c, double outer, double inner, double turn) {
-  QPainterPath path;
-  for (int k = 0; k < 10; ++k) {
-    const QPointF pt = polar(c, k % 2 ? inner : outer, -90 + turn + k * 36);
-    if (k == 0)
-      path.moveTo(pt);
-    else
-      path.lineTo(pt);
-  }
-  path.closeSubpath();
-  return path;
-}
 
 // A bevelled gold star; alpha fades it as a whole.
 void goldStar(QPainter& p, QPointF c, double outer, double turn, double alpha = 1) {
@@ -411,7 +363,7 @@ QImage crownFireworks() {
       {{34, 17}, 13, 0.86, QColor(214, 30, 40), QColor(240, 130, 20)},
   };
 
-  return strip(kEndFrames, kEndFrame, [=](QPainter& p, double phase) {
+  return strip(kEndFrames, kEndFrame, [=](QPainter& p, int, double phase) {
     for (const Burst& b : bursts) firework(p, b, phase);
 
     // A faint shadow on the ground under the crown.
@@ -547,7 +499,7 @@ QImage trophyStars() {
     }
   };
 
-  return strip(kEndFrames, kEndFrame, [=](QPainter& p, double phase) {
+  return strip(kEndFrames, kEndFrame, [=](QPainter& p, int, double phase) {
     for (int k = 0; k < 3; ++k) starAt(phase, k, false, p);
     drawTrophy(p, phase);
     for (int k = 0; k < 3; ++k) starAt(phase, k, true, p);
@@ -580,7 +532,7 @@ QImage sadCard() {
   const Drop drops[] = {{31, 0.05, 2}, {37, 0.55, 1}, {43, 0.3, 2}, {49, 0.8, 1},
                         {55, 0.15, 2}, {61, 0.65, 1}, {67, 0.4, 2}, {72, 0.9, 1}};
 
-  return strip(kEndFrames, kEndFrame, [=](QPainter& p, double phase) {
+  return strip(kEndFrames, kEndFrame, [=](QPainter& p, int, double phase) {
     const double sway = 2.5 * std::sin(2 * kPi * phase);
     const double bob = 1.2 * std::sin(2 * kPi * (phase - 0.2));
 
