@@ -8,15 +8,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "resources/text.h"
 #include "resources/words.h"
 
 namespace zembra {
-namespace {
-
-QString Row(int r) { return QString::fromStdString(W(r)); }
-
-}  // namespace
-
 TLoginDialog::TLoginDialog(bool newPlayer, const QString& name, QWidget* parent)
     : QDialog(parent), NewPlayer(newPlayer) {
   setWindowTitle(Row(70));

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QFile>
 
-#include "app/fonts.h"
+#include "resources/fonts.h"
 #include "app/main_window.h"
 #include "resources/words.h"
 

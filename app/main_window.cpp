@@ -19,7 +19,7 @@
 #include "ai/computer.h"
 #include "ai/endgame_search.h"
 #include "engine/rules.h"
-#include "app/fonts.h"
+#include "resources/fonts.h"
 #include "app/media.h"
 #include "app/pictures.h"
 #include "app/screens_painter.h"
@@ -29,12 +29,12 @@
 #include "records/options_dialog.h"
 #include "records/options_file.h"
 #include "records/speed_dialog.h"
+#include "resources/text.h"
 #include "resources/words.h"
 
 namespace zembra {
 namespace {
 
-QString Row(int r) { return QString::fromStdString(W(r)); }
 
 // The main window's buttons: orange bars with a white caption that turns
 // gold under the mouse, silver when disabled.

@@ -4,7 +4,7 @@
 #include <QtMath>
 #include <cmath>
 
-#include "app/fonts.h"
+#include "resources/fonts.h"
 #include "app/pictures.h"
 #include "resources/words.h"
 

@@ -19,12 +19,12 @@
 #include "app/table_painter.h"
 #include "engine/dealing.h"
 #include "engine/rules.h"
+#include "resources/text.h"
 #include "resources/words.h"
 
 namespace zembra {
 namespace {
 
-QString Row(int r) { return QString::fromStdString(W(r)); }
 // Two rows joined as one message: line feed and carriage return between.
 QString TwoLines(int a, int b) { return Row(a) + QStringLiteral("\n\r") + Row(b); }
 

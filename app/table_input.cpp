@@ -10,12 +10,12 @@
 #include "app/pictures.h"
 #include "app/table_painter.h"
 #include "engine/rules.h"
+#include "resources/text.h"
 #include "resources/words.h"
 
 namespace zembra {
 namespace {
 
-QString Row(int r) { return QString::fromStdString(W(r)); }
 inline constexpr const char* kRevealCode = "97538";
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <QFontMetrics>
 #include <cmath>
 
-#include "app/fonts.h"
+#include "resources/fonts.h"
 #include "app/pictures.h"
 #include "resources/words.h"
 

@@ -12,12 +12,12 @@
 #include "records/club_file.h"
 #include "records/history_file.h"
 #include "resources/orv_cards_button.h"
+#include "resources/text.h"
 #include "resources/words.h"
 
 namespace zembra {
 namespace {
 
-QString Row(int r) { return QString::fromStdString(W(r)); }
 
 QTableWidget* MakeGrid(int columns) {
   auto* t = new QTableWidget(0, columns);

@@ -4,22 +4,20 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "resources/fonts.h"
 #include "resources/orv_cards_button.h"
 #include "resources/strip_animation.h"
+#include "resources/text.h"
 #include "resources/words.h"
 
 namespace zembra {
 namespace {
 
-QString Row(int r) { return QString::fromStdString(W(r)); }
 
-QFont SerifFont(const TSettings& s, double px, bool bold = false, const char* forced = nullptr) {
-  const TFontRole& role = s.Fonts[static_cast<int>(TFontRoleId::Serif)];
-  QString family = QString::fromStdString(forced ? std::string(forced) : role.Name);
-  if (family == QLatin1String("Comic Sans MS")) family = QStringLiteral("Comic Neue");
-  QFont f(family);
-  f.setPixelSize(std::max(1, static_cast<int>(std::lround(px * role.Scale / 100.0))));
-  f.setBold(bold);
+// The serif role's font, or a fixed family at the same height.
+QFont SerifFont(const TSettings& s, double px, bool bold = false, const char* family = nullptr) {
+  QFont f = RoleFont(s, TFontRoleId::Serif, px, bold);
+  if (family) f.setFamily(FamilyFor(family));
   return f;
 }
 
@@ -127,7 +125,7 @@ TFormCount::TFormCount(const TCount& count, const QString& playerName, TSettings
 
   Button1 = new TOrvCardsButton(QStringLiteral("Ok"), this);
   Button1->setGeometry(5, l.OkTop, 315, 30);
-  Button1->setFont(SerifFont(Settings, 20, true, Settings.Fonts[0].Name.c_str()));
+  Button1->setFont(RoleFont(Settings, TFontRoleId::Decor, 20, true));
   Button1->SetColorSB(DesignShown == 4 ? TColorSB::DCards : TColorSB::DRed);
   Button1->SetLightFont(true);
   Button1->SetColorMouse(DesignShown == 4 ? QColor(255, 230, 120) : QColor(255, 255, 0));

@@ -20,12 +20,12 @@
 #include "resources/flags.h"
 #include "resources/link_message.h"
 #include "resources/packs.h"
+#include "resources/text.h"
 #include "resources/words.h"
 
 namespace zembra {
 namespace {
 
-QString Row(int r) { return QString::fromStdString(W(r)); }
 constexpr int kBackRows[] = {304, 305, 327, 357, 358, 359, 360, 361, 352, 353, 356, 354, 355};
 constexpr int kColourRows[] = {375, 376, 377, 379, 380, 381, 378};
 constexpr int kTabRows[] = {30, 38, 39, 516, 40, 362, 292, -1, 382};

@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "resources/fonts.h"
+
 namespace zembra {
 namespace {
 
@@ -67,7 +69,7 @@ void TAuxHeading::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF r = rect();
-  QFont f(QStringLiteral("Comic Neue"));
+  QFont f(FamilyFor("Comic Sans MS"));
   f.setBold(true);
   switch (CurrentDesign) {
     case 1: {

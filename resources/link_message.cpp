@@ -1,5 +1,4 @@
 #include "resources/link_message.h"
-#include "resources/orv_cards_button.h"
 
 #include <QDesktopServices>
 #include <QFontMetrics>
@@ -9,13 +8,16 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "resources/fonts.h"
+#include "resources/orv_cards_button.h"
+
 namespace zembra {
 namespace {
 
 TLinkMessageHook Hook = nullptr;
 
 QFont MessageFont() {
-  QFont f(QStringLiteral("Comic Neue"));
+  QFont f(FamilyFor("Comic Sans MS"));
   f.setPointSize(20);
   f.setBold(true);
   return f;

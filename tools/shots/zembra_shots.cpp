@@ -7,7 +7,7 @@
 #include <QTimer>
 
 #include "ai/computer.h"
-#include "app/fonts.h"
+#include "resources/fonts.h"
 #include "app/login_dialog.h"
 #include "records/club_file.h"
 #include "records/club_windows.h"
