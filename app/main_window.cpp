@@ -227,6 +227,7 @@ void TMainWindow::Relabel() {
   ActAbout->setText(Row(29));
   ActRadio->setText(Row(1016));
   ActChat->setText(Row(178));
+  if (View.Screen == TScreen::Menu) RefreshRecentPlayers();  // Panel4: row 6 + mode
 }
 
 void TMainWindow::SetWindowSize(int size) {

@@ -91,6 +91,7 @@ class TMainWindow : public QWidget, private TEngineEvents {
   QPushButton* ExitButton() const { return Button2; }
   QPushButton* NewPlayerButton() const { return Button6; }
   QPushButton* PlayerButton(int i) const { return PlayerButtons[i]; }
+  QLabel* ClubHeading() const { return Panel4; }
   QPushButton* ChatButton() const { return ButtonChat; }
   QMenu* TableMenu() const { return PopupMenu1; }
   QAction* QuitAction() const { return ActQuit; }

@@ -2,6 +2,7 @@
 // continue button through a deal, a whole match to "Exit to menu", and the
 // ways of leaving a match.
 #include <QDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -162,6 +163,13 @@ class TMainWindowTest : public QObject {
     QTest::keyRelease(Win.get(), Qt::Key_Space);
     QVERIFY(Win->MenuShown());
     QVERIFY(Win->NewPlayerButton()->isVisible());
+    // A change of language relabels the menu, the club list heading too.
+    Language() = 1;
+    Win->RelabelAll();
+    QCOMPARE(Win->NewPlayerButton()->text(), QString::fromStdString(Words().Text(0, 1)));
+    QCOMPARE(Win->ClubHeading()->text(), QString::fromStdString(Words().Text(7, 1)));
+    Language() = 0;
+    Win->RelabelAll();
     // Closing from the menu asks nothing.
     QVERIFY(Win->close());
     QCOMPARE(Questions, 0);
