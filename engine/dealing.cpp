@@ -46,13 +46,14 @@ void ShuffleDeck(TDealState& d, std::mt19937_64& rng) {
 
 void ShuffleDeck(TDealState& d) { ShuffleDeck(d, ProcessRandom()); }
 
-void SeatHands(TDealState& d) {
-  for (int p = 1; p <= 2; ++p) {
+void SeatHands(TDealState& d, bool mirrored) {
+  for (int seat = 1; seat <= 2; ++seat) {
+    const int p = mirrored ? OtherSeat(seat) : seat;
     d.Hand[p].Fill(kNoCard);
     d.HandOrder[p].Fill(kEmptyValue);
     d.HandPoints[p].Fill(kEmptyValue);
     for (int slot = 1; slot <= kHandSize; ++slot) {
-      const int pos = (p - 1) * kHandSize + slot;
+      const int pos = (seat - 1) * kHandSize + slot;
       d.Hand[p][slot] = d.DeckCard[pos];
       d.HandOrder[p][slot] = d.DeckOrder[pos];
       d.HandPoints[p][slot] = d.DeckPoints[pos];
@@ -113,9 +114,16 @@ void DealCards(TGame& g, const TDealOptions& o) {
       ShuffleDeck(d);
     }
     SeatHands(d);
-  } else if (o.Kind == TDealKind::Tournament) {
-    m.MatchTarget = 8;
+  } else {
+    if (o.Kind == TDealKind::Tournament) m.MatchTarget = 8;
+    if (o.Kind == TDealKind::NetClient && (o.Target == 8 || o.Target == 10)) m.MatchTarget = o.Target;
+    if (o.Deck) {
+      LoadDeck(d, *o.Deck);
+      SeatHands(d, o.Kind == TDealKind::NetClient || o.TournamentSeat2);
+    }
   }
+  if (o.Kind == TDealKind::NetClient && (o.FirstLeader == 1 || o.FirstLeader == 2))
+    m.FirstLeader = o.FirstLeader;
   if (o.Kind != TDealKind::NetClient && m.DealNo == 1) {
     m.FirstLeader = static_cast<uint8_t>(DecideFirstLeader(d, o.TournamentSeat2));
   }

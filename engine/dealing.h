@@ -28,7 +28,11 @@ struct TDealOptions {
   bool ContinueMatch = false;
   TDealKind Kind = TDealKind::Local;
   bool TournamentSeat2 = false;      // the local player holds seat 2 of the tournament table
-  const TDeck* Deck = nullptr;       // a stacked deck in place of the shuffle (local only)
+  // Local: a stacked deck in place of the shuffle. NetClient, Tournament:
+  // the deck the sender dealt (when null, the caller has filled the deal).
+  const TDeck* Deck = nullptr;
+  uint8_t FirstLeader = 0;           // NetClient: the leader the deal names, in this side's seats
+  uint8_t Target = 0;                // NetClient: the target the deal names (8 or 10)
   TProfileValues Profile;            // used when a new match starts
   std::mt19937_64* Random = nullptr; // the shuffle's generator; a process-wide one when null
 };
@@ -42,7 +46,8 @@ void ShuffleDeck(TDealState& d);
 void LoadDeck(TDealState& d, const TDeck& deck);
 
 // Positions 1..6 to player 1, 7..12 to player 2, trump from position 24.
-void SeatHands(TDealState& d);
+// Mirrored, for the side that receives the deal: 1..6 to its own seat 2.
+void SeatHands(TDealState& d, bool mirrored = false);
 
 // Lowest trump rank order in slots 1..6 of a hand (10 when none).
 int LowestTrumpOrder(const TDealState& d, int player);

@@ -57,7 +57,10 @@ enum class TEventKind : uint8_t {
   Bubble,          // Player's speech bubble shows Text (+ ". " + Suffix) in Style
   ScoreBoard,      // Player's score board is redrawn from the game's board data
   Sound,           // play the effect Name
-  ContinueButton,  // the continue button: Enabled, Caption (unchanged when Caption is None)
+  // The rules' continue step: Enabled when the next step is due (start,
+  // trick, scoring, sum-up, next deal), Caption for the button (unchanged
+  // when None). The match controller decides per mode who may press it.
+  ContinueButton,
   ExitButton,      // the "Exit to menu" button: Enabled
 };
 

@@ -2,19 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 
 #include "engine/game.h"
 
 namespace zembra {
 namespace {
-
-bool HoldsSuit(const TDealState& d, int player, unsigned char suit) {
-  for (int slot = 1; slot <= kHandSize; ++slot) {
-    const TCardCode c = d.Hand[player][slot];
-    if (!c.IsEmpty() && c.Suit == suit) return true;
-  }
-  return false;
-}
 
 bool IsKingOrQueen(TCardCode c) { return c.Rank == cp1251::kKing || c.Rank == cp1251::kQueen; }
 
@@ -63,12 +56,7 @@ void TakeFromStock(TDealState& d, int player) {
 }  // namespace
 
 bool IsIllegalCard(const TDealState& d, int player, int slot) {
-  if (d.LeaderSeat() == player || d.LedSuit == kNoSuit) return false;
-  const unsigned char s = d.Hand[player][slot].Suit;
-  const unsigned char led = d.LedSuit;
-  if (s == led) return false;
-  if (s == d.Trump) return HoldsSuit(d, player, led);
-  return HoldsSuit(d, player, led) || HoldsSuit(d, player, d.Trump);
+  return FollowRule(d, player, slot) != TMoveVerdict::Ok;
 }
 
 bool IsIllegalFollow(const TDealState& d, int slot) {
@@ -129,8 +117,13 @@ void SortHand(TDealState& d, int player) {
   d.HandCount[player] = static_cast<uint8_t>(n);
 }
 
-void PlayCard(TGame& g, int player, int slot) {
+TMoveVerdict PlayCard(TGame& g, int player, int slot) {
   TDealState& d = g.Deal;
+  const TMoveVerdict verdict = CheckMove(d, player, slot);
+  // Every move source checks first; an unchecked bad card is a fault of
+  // the caller, caught in checked builds and refused everywhere.
+  assert(verdict == TMoveVerdict::Ok);
+  if (verdict != TMoveVerdict::Ok) return verdict;
   const int leader = d.LeaderSeat();
   const TCardCode card = d.Hand[player][slot];
 
@@ -185,6 +178,7 @@ void PlayCard(TGame& g, int player, int slot) {
   }
 
   if (d.TurnState == kTurnTrickComplete || d.TurnState == kTurnDealOver) EmitContinue(g, true);
+  return TMoveVerdict::Ok;
 }
 
 void ResolveTrick(TGame& g) {

@@ -4,14 +4,14 @@
 #pragma once
 
 #include "engine/deal_state.h"
+#include "engine/move_check.h"
 
 namespace zembra {
 
 class TGame;
 
 // True when the card in the slot of the player's hand may not answer the
-// card on the table: it must follow suit, else trump, else anything.
-// Leading is always allowed.
+// card on the table (FollowRule refuses it), whoever is to move.
 bool IsIllegalCard(const TDealState& d, int player, int slot);
 
 // The local player's check: only a card answering player 1's lead is refused.
@@ -25,8 +25,10 @@ int SuitRank(unsigned char suit, unsigned char trump);
 void SortHand(TDealState& d, int player);
 
 // Puts the card on the table, declares a marriage, advances TurnState,
-// resolves a complete trick and ends the deal. Callers pass legal cards.
-void PlayCard(TGame& g, int player, int slot);
+// resolves a complete trick and ends the deal. A move CheckMove refuses
+// changes nothing and returns its verdict (and asserts in checked builds:
+// every caller checks first).
+TMoveVerdict PlayCard(TGame& g, int player, int slot);
 void ResolveTrick(TGame& g);
 // TurnState 3: clears the table, logs the trick, draws from the stock.
 void CollectTrick(TGame& g);

@@ -1,33 +1,11 @@
 #include "tools/simulator.h"
 
-#include "ai/computer.h"
-#include "engine/dealing.h"
+#include "match/autoplay.h"
+#include "match/seats.h"
 #include "tools/deck_file.h"
 #include "tools/sim_trace.h"
 
 namespace zembra::tools {
-
-TSimChoice ChooseForSeat(const TDealState& d, int seat, TPolicy policy) {
-  TSimChoice c;
-  if (policy == TPolicy::First) {
-    c.Slot = 1;
-    if (d.LeaderSeat() != seat) {
-      for (int slot = 1; slot <= d.HandCount[seat]; ++slot) {
-        if (!IsIllegalCard(d, seat, slot)) {
-          c.Slot = slot;
-          break;
-        }
-      }
-    }
-    return c;
-  }
-  const ai::TAiChoice a = seat == 1 ? ai::ChooseMove(d) : ai::ChooseMove(ai::MirrorView(d));
-  c.Slot = a.Slot;
-  c.Searched = a.Searched;
-  c.Values = a.Values;
-  return c;
-}
-
 namespace {
 
 // Next deck of the file, or an error message naming the line.
@@ -44,34 +22,46 @@ bool ReadDeck(TDeckReader& reader, TDeck& deck, std::string& error, bool& atEnd)
   return true;
 }
 
+std::unique_ptr<TSeat> MakeSeat(TPolicy policy, TSimTrace& trace, bool evals) {
+  if (policy == TPolicy::First) return std::make_unique<TFirstLegalSeat>();
+  auto computer = std::make_unique<TComputerSeat>();
+  if (evals)
+    computer->OnChoice = [&trace](int, const ai::TAiChoice& c) {
+      if (c.Searched) trace.Evaluation(c.Values);
+    };
+  return computer;
+}
+
 }  // namespace
 
 int RunSimulation(std::istream& decks, std::ostream& out, std::ostream& err,
                   const TSimOptions& o) {
   TDeckReader reader(decks);
   TGame g;
-  g.Options.GameTo8 = o.Target == 8;
   TSimTrace trace(g, out, o.Match);
-  g.SetListener(&trace);
-  auto onChoice = [&](int, const TSimChoice& c) {
-    if (o.Evals && c.Searched) trace.Evaluation(c.Values);
-  };
+  const std::unique_ptr<TSeat> seat1 = MakeSeat(o.Policy1, trace, o.Evals);
+  const std::unique_ptr<TSeat> seat2 = MakeSeat(o.Policy2, trace, o.Evals);
+  TMatchSetup setup;
+  setup.Target = o.Target;
+  auto dealOver = [](const TGame& game) { return game.Deal.TurnState == kTurnDealOver; };
 
   TDeck deck;
   std::string error;
   bool atEnd = false;
 
   if (!o.Match) {
+    // Each deck is the first deal of a new match, played to its end.
     while (true) {
       if (!ReadDeck(reader, deck, error, atEnd)) {
         if (atEnd) return 0;
         err << "zembra-sim: " << error << '\n';
         return 2;
       }
-      TDealOptions deal;
-      deal.Deck = &deck;
-      DealCards(g, deal);
-      PlayOutDeal(g, o.Policy1, o.Policy2, onChoice);
+      setup.Deck = deck;
+      TMatchController c(g, setup, *seat1, *seat2);
+      c.AddListener(&trace);
+      c.Start();
+      PlayUntil(c, dealOver);
       out << '\n';
     }
   }
@@ -80,14 +70,15 @@ int RunSimulation(std::istream& decks, std::ostream& out, std::ostream& err,
     err << "zembra-sim: " << (atEnd ? "no deck for deal 1" : error) << '\n';
     return 2;
   }
-  TDealOptions first;
-  first.Deck = &deck;
-  DealCards(g, first);
+  setup.Deck = deck;
+  TMatchController c(g, setup, *seat1, *seat2);
+  c.AddListener(&trace);
+  c.Start();
   while (true) {
-    PlayOutDeal(g, o.Policy1, o.Policy2, onChoice);
-    Continue(g);  // score the deal
-    if (g.Deal.TurnState == kTurnMatchOver) {
-      Continue(g);  // sum up the match
+    PlayUntil(c, [](const TGame& game) {
+      return game.Deal.TurnState == kTurnMatchContinues || game.Match.MatchClosed;
+    });
+    if (c.Over()) {
       out.flush();
       return 0;
     }
@@ -99,7 +90,8 @@ int RunSimulation(std::istream& decks, std::ostream& out, std::ostream& err,
           << '\n';
       return 2;
     }
-    Continue(g, &deck);  // the next deal
+    c.SetNextDeck(deck);
+    c.Continue(2);  // the next deal
   }
 }
 

@@ -3,12 +3,10 @@
 #pragma once
 
 #include <istream>
+#include <memory>
 #include <ostream>
 
-#include <vector>
-
-#include "engine/game.h"
-#include "engine/rules.h"
+#include "match/seat.h"
 
 namespace zembra::tools {
 
@@ -22,37 +20,8 @@ struct TSimOptions {
   bool Evals = false;
 };
 
-struct TSimChoice {
-  int Slot = 0;
-  bool Searched = false;
-  std::vector<int> Values;
-};
-
-// The card the seat's policy plays now.
-TSimChoice ChooseForSeat(const TDealState& d, int seat, TPolicy policy);
-
-// Plays the current deal from the start click to its end (TurnState 4).
-// onChoice, when given, hears each choice before it is played.
-template <typename F>
-void PlayOutDeal(TGame& g, TPolicy p1, TPolicy p2, F&& onChoice);
-
 // Exit status: 0 on success, 2 on a malformed deck line or missing deals.
 int RunSimulation(std::istream& decks, std::ostream& out, std::ostream& err,
                   const TSimOptions& options);
 
-// ---------------------------------------------------------------------------
-
-template <typename F>
-void PlayOutDeal(TGame& g, TPolicy p1, TPolicy p2, F&& onChoice) {
-  Continue(g);  // the start click
-  while (g.Deal.TurnState == kTurnPlayer1 || g.Deal.TurnState == kTurnPlayer2) {
-    const int seat = g.Deal.TurnState;
-    const TSimChoice c = ChooseForSeat(g.Deal, seat, seat == 1 ? p1 : p2);
-    onChoice(seat, c);
-    PlayCard(g, seat, c.Slot);
-    if (g.Deal.TurnState == kTurnTrickComplete) Continue(g);
-  }
-}
-
 }  // namespace zembra::tools
-
