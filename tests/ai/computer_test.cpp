@@ -6,6 +6,7 @@
 #include "engine/dealing.h"
 #include "engine/rules.h"
 #include "engine/scenario.h"
+#include "match/autoplay.h"
 
 namespace zembra::ai {
 namespace {
@@ -27,38 +28,44 @@ TEST(Computer, MirrorViewSwapsTheSeats) {
   EXPECT_EQ(m.Trump, g.Deal.Trump);
 }
 
-// Whole deals computer against computer: every card chosen is legal, the
-// state is never changed by thinking, and every deal ends.
+// The computer in either seat, checked at every choice: the card is legal,
+// thinking never changes the state, the search's values fit the hand.
+class TCheckedComputer : public TSeat {
+ public:
+  explicit TCheckedComputer(uint64_t seed) : Seed(seed) {}
+  std::optional<int> OnTurn(const TDealState& d, int seat) override {
+    const std::string before = ToString(d);
+    const TAiChoice c = ChooseMove(seat == 1 ? d : MirrorView(d));
+    EXPECT_EQ(ToString(d), before) << "seed " << Seed;
+    EXPECT_GE(c.Slot, 1) << "seed " << Seed;
+    EXPECT_LE(c.Slot, d.HandCount[seat]) << "seed " << Seed;
+    EXPECT_EQ(CheckMove(d, seat, c.Slot), TMoveVerdict::Ok) << "seed " << Seed << "\n" << ToString(d);
+    if (c.Searched) {
+      EXPECT_EQ(c.Values.size(), d.HandCount[seat]);
+      EXPECT_NE(c.Values[c.Slot - 1], -10);
+    }
+    ++Choices;
+    return c.Slot;
+  }
+  uint64_t Seed;
+  int Choices = 0;
+};
+
+// Whole deals computer against computer, through the match controller.
 TEST(Computer, PlaysLegalCardsInBothSeatsThroughWholeDeals) {
   for (uint64_t seed = 1; seed <= 1500; ++seed) {
     std::mt19937_64 rng(seed);
     TGame g;
-    TDealOptions o;
-    o.Random = &rng;
-    DealCards(g, o);
-    Continue(g);
-    int steps = 0;
-    while (g.Deal.TurnState != kTurnDealOver) {
-      ASSERT_LT(++steps, 60) << "seed " << seed;
-      if (g.Deal.TurnState == kTurnTrickComplete) {
-        Continue(g);
-        continue;
-      }
-      const int seat = g.Deal.TurnState;
-      const std::string before = ToString(g.Deal);
-      const TDealState view = seat == 1 ? g.Deal : MirrorView(g.Deal);
-      const TAiChoice c = ChooseMove(view);
-      ASSERT_EQ(ToString(g.Deal), before) << "seed " << seed;
-      ASSERT_GE(c.Slot, 1) << "seed " << seed;
-      ASSERT_LE(c.Slot, g.Deal.HandCount[seat]) << "seed " << seed;
-      ASSERT_FALSE(IsIllegalCard(g.Deal, seat, c.Slot)) << "seed " << seed << "\n"
-                                                        << ToString(g.Deal);
-      if (c.Searched) {
-        ASSERT_EQ(c.Values.size(), g.Deal.HandCount[seat]);
-        ASSERT_NE(c.Values[c.Slot - 1], -10);
-      }
-      PlayCard(g, seat, c.Slot);
-    }
+    TCheckedComputer a(seed), b(seed);
+    TMatchSetup setup;
+    setup.Random = &rng;
+    TMatchController c(g, setup, a, b);
+    c.Start();
+    PlayUntil(c, [](const TGame& game) { return game.Deal.TurnState == kTurnDealOver; });
+    ASSERT_EQ(g.Deal.TurnState, kTurnDealOver) << "seed " << seed << "\n" << ToString(g.Deal);
+    const int onTable = !g.Deal.TableCard[1].IsEmpty() + !g.Deal.TableCard[2].IsEmpty();
+    ASSERT_EQ(a.Choices + b.Choices, g.Deal.PlayedPos - 1 + onTable) << "seed " << seed;
+    if (HasFailure()) return;
   }
 }
 

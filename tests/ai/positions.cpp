@@ -6,6 +6,8 @@
 #include "ai/computer.h"
 #include "engine/dealing.h"
 #include "engine/rules.h"
+#include "match/autoplay.h"
+#include "match/seats.h"
 
 namespace zembra::test {
 
@@ -71,26 +73,20 @@ TDealState RandomEndgame(std::mt19937_64& rng, int n, bool following) {
 bool PlayedEndgame(uint64_t seed, TDealState& out) {
   std::mt19937_64 rng(seed);
   TGame g;
-  TDealOptions o;
-  o.Random = &rng;
-  DealCards(g, o);
-  Continue(g);
-  while (g.Deal.TurnState != kTurnDealOver) {
-    if (g.Deal.TurnState == kTurnTrickComplete) {
-      Continue(g);
-      continue;
-    }
-    if (g.Deal.StockExhausted() && g.Deal.HandCount[1] == 6 && g.Deal.HandCount[2] == 6 &&
-        g.Deal.TurnState == 1 && g.Deal.Leader == TLeader::Co) {
-      out = g.Deal;
-      return true;
-    }
-    const int seat = g.Deal.TurnState;
-    const ai::TAiChoice c =
-        seat == 1 ? ai::ChooseMove(g.Deal) : ai::ChooseMove(ai::MirrorView(g.Deal));
-    PlayCard(g, seat, c.Slot);
-  }
-  return false;
+  TComputerSeat a, b;
+  TMatchSetup setup;
+  setup.Random = &rng;
+  TMatchController c(g, setup, a, b);
+  c.Start();
+  auto endgame = [](const TGame& game) {
+    const TDealState& d = game.Deal;
+    return d.StockExhausted() && d.HandCount[1] == 6 && d.HandCount[2] == 6 && d.TurnState == 1 &&
+           d.Leader == TLeader::Co;
+  };
+  PlayUntil(c, [&](const TGame& game) { return endgame(game) || game.Deal.TurnState == kTurnDealOver; });
+  if (!endgame(g)) return false;
+  out = g.Deal;
+  return true;
 }
 
 }  // namespace zembra::test

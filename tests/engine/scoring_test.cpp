@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "engine/game.h"
 #include "engine/rules.h"
 #include "engine/scenario.h"
@@ -87,6 +89,37 @@ TEST(MatchSumUp, ResultTable) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(MatchResultFor(c.P1, c.P2, c.Target), c.Result) << c.P1 << ":" << c.P2;
+}
+
+// Every entry of both result tables, both ways round, through the sum-up
+// step itself.
+TEST(MatchSumUp, EveryEntryOfBothTables) {
+  const int target10[] = {100, 240, 380, 520, 660, 800, 980, 1160, 1340, 1520, 1700, 2000};
+  const int target8[] = {200, 450, 700, 950, 1200, 1450, 1700, 2000};
+  auto sumUp = [](int target, int p1, int p2) {
+    TGame g = MakeScenario("trump=s; h1=9h; h2=Jh; lead=co");
+    g.Match.MatchTarget = static_cast<uint8_t>(target);
+    g.Match.MatchPoints[1] = p1;
+    g.Match.MatchPoints[2] = p2;
+    g.Match.TargetReached = true;
+    g.Deal.TurnState = kTurnMatchOver;
+    Continue(g);
+    return g.Match.MatchResult;
+  };
+  for (int d = 1; d <= 12; ++d) {
+    // The winner holds at least the target; the loser d less.
+    const int win = std::max(10, d);
+    EXPECT_EQ(sumUp(10, win - d, win), target10[d - 1]) << "target 10, d " << d;
+    EXPECT_EQ(sumUp(10, win, win - d), -target10[d - 1]) << "target 10, d " << d;
+  }
+  for (int d = 1; d <= 8; ++d) {
+    EXPECT_EQ(sumUp(8, 8 - d, 8), target8[d - 1]) << "target 8, d " << d;
+    EXPECT_EQ(sumUp(8, 8, 8 - d), -target8[d - 1]) << "target 8, d " << d;
+  }
+  // Beyond the tables, and a draw: one unit.
+  EXPECT_EQ(sumUp(10, 0, 13), 1);
+  EXPECT_EQ(sumUp(10, 13, 0), -1);
+  EXPECT_EQ(sumUp(8, 8, 8), 1);
 }
 
 TEST(MatchSumUp, BoardsSoundCountAndButtons) {

@@ -9,6 +9,7 @@
 #include "engine/dealing.h"
 #include "engine/game.h"
 #include "engine/rules.h"
+#include "match/autoplay.h"
 
 namespace zembra {
 namespace {
@@ -83,33 +84,39 @@ void CheckInvariants(const TGame& g, const TTally& tally, uint64_t seed) {
   ASSERT_EQ(d.HandCount[1] + d.HandCount[2] + onTable + (d.PlayedPos - 1) + d.StockLeft(), 24);
 }
 
+// A random legal card, from the test's generator.
+class TRandomLegalSeat : public TSeat {
+ public:
+  explicit TRandomLegalSeat(std::mt19937_64& rng) : Rng(rng) {}
+  std::optional<int> OnTurn(const TDealState& d, int seat) override {
+    std::vector<int> legal;
+    for (int s = 1; s <= d.HandCount[seat]; ++s)
+      if (CheckMove(d, seat, s) == TMoveVerdict::Ok) legal.push_back(s);
+    if (legal.empty()) return std::nullopt;
+    return legal[Rng() % legal.size()];
+  }
+  std::mt19937_64& Rng;
+};
+
 TEST(Invariants, RandomLegalPlayKeepsEveryCardInOnePlace) {
   for (uint64_t seed = 1; seed <= 3000; ++seed) {
     std::mt19937_64 rng(seed);
     TGame g;
     TTally tally(g);
-    g.SetListener(&tally);
-    TDealOptions o;
-    o.Random = &rng;
-    DealCards(g, o);
-    Continue(g);
+    TRandomLegalSeat a(rng), b(rng);
+    TMatchSetup setup;
+    setup.Random = &rng;
+    TMatchController c(g, setup, a, b);
+    c.AddListener(&tally);
+    c.Start();
     CheckInvariants(g, tally, seed);
     int steps = 0;
-    while (g.Deal.TurnState != kTurnDealOver) {
+    while (g.Deal.TurnState != kTurnDealOver && StepAutomatically(c)) {
       ASSERT_LT(++steps, 100) << "seed " << seed;
-      const int seat = g.Deal.TurnState;
-      if (seat == kTurnTrickComplete) {
-        Continue(g);
-      } else {
-        std::vector<int> legal;
-        for (int s = 1; s <= g.Deal.HandCount[seat]; ++s)
-          if (!IsIllegalCard(g.Deal, seat, s)) legal.push_back(s);
-        ASSERT_FALSE(legal.empty()) << "seed " << seed;
-        PlayCard(g, seat, legal[rng() % legal.size()]);
-      }
       CheckInvariants(g, tally, seed);
       if (HasFatalFailure()) return;
     }
+    ASSERT_EQ(g.Deal.TurnState, kTurnDealOver) << "seed " << seed;
     EXPECT_TRUE(g.Deal.Taken[1] >= 66 || g.Deal.Taken[2] >= 66 || g.Deal.HandCount[1] == 0)
         << "seed " << seed;
   }
