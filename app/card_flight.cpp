@@ -1,6 +1,7 @@
 #include "app/card_flight.h"
 
 #include <cmath>
+#include <algorithm>
 #include <cstdlib>
 
 namespace zembra {
@@ -32,5 +33,17 @@ int SleepAfterStep(int speed, int step) {
 }
 
 bool DrawStep(int speed, int step) { return !(speed >= 6 && step == 0); }
+
+int FlightDurationMs(int speed, int steps) {
+  if (steps <= 0) return 1;
+  // Drawing one step costs about a tenth of a millisecond.
+  constexpr double kDrawMs = 0.1;
+  double ms = 0;
+  for (int i = 0; i < steps; ++i) {
+    ms += SleepAfterStep(speed, i);
+    if (DrawStep(speed, i)) ms += kDrawMs;
+  }
+  return std::max(1, static_cast<int>(std::lround(ms)));
+}
 
 }  // namespace zembra

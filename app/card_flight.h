@@ -22,4 +22,9 @@ int SleepAfterStep(int speed, int step);
 // Whether step i is drawn at all.
 bool DrawStep(int speed, int step);
 
+// How long a flight of the given number of steps lasts: what the steps'
+// sleeps add up to, and for the speeds that never sleep the time drawing
+// takes (a little less at 6, which skips the first step).
+int FlightDurationMs(int speed, int steps);
+
 }  // namespace zembra

@@ -80,10 +80,9 @@ TMainWindow::TMainWindow(QWidget* parent) : QWidget(parent) {
     return box.clickedButton() == yes;
   };
 
-  Table = new TTableView(View, Game, Settings, this);
+  Table = new TTableView(View, Settings, this);
   Table->OnMouseRelease = [this](QMouseEvent* e) {
     const QPoint p = e->position().toPoint();
-    if (View.Flying) return;
     if (IntroShown()) {
       EndIntro();
       return;
@@ -96,7 +95,7 @@ TMainWindow::TMainWindow(QWidget* parent) : QWidget(parent) {
     SetCursorShape(CursorAt(p.x(), p.y()));
   };
   Table->OnContextMenu = [this](QContextMenuEvent* e) {
-    if (View.Flying || !MenuAttachedAt(e->pos().x(), e->pos().y())) return;
+    if (!MenuAttachedAt(e->pos().x(), e->pos().y())) return;
     PopupMenu1->popup(e->globalPos());
   };
   Table->OnToolTip = [this](QHelpEvent* e) { return ShowHint(e); };
@@ -105,7 +104,11 @@ TMainWindow::TMainWindow(QWidget* parent) : QWidget(parent) {
   BuildTableControls();
   BuildTableMenu();
 
-  Game.SetListener(this);
+  // The debug view shows the search's top-level values in the caption.
+  Computer.OnChoice = [this](int, const ai::TAiChoice& choice) {
+    if (Game.Deal.RevealCards && choice.Searched)
+      setWindowTitle(QString::fromStdString(ai::FormatValues(choice.Values)));
+  };
   Names[1] = QStringLiteral("PC");
   Names[2] = QString::fromStdString(Settings.PlayerName);
 
@@ -125,7 +128,10 @@ TMainWindow::TMainWindow(QWidget* parent) : QWidget(parent) {
   Timer1->start(20);
 }
 
-TMainWindow::~TMainWindow() { Game.SetListener(nullptr); }
+TMainWindow::~TMainWindow() {
+  Table->StopFlight();
+  Match.reset();
+}
 
 void TMainWindow::BuildMenuButtons() {
   auto make = [this]() {
@@ -156,14 +162,14 @@ void TMainWindow::BuildMenuButtons() {
   connect(Button11, &QPushButton::clicked, this, [this] { close(); });
   connect(Button10, &QPushButton::clicked, this, &TMainWindow::OpenOptions);
   connect(Button9, &QPushButton::clicked, this, [this] {
-    if (View.Flying) return;
+    if (TableBusy()) return;
     PlaySound("WOpenFo");
-    TFormTopTen window(ClubPath(), Settings.NetGame, this);
+    TFormTopTen window(ClubPath(), Mode.UsesNetClub(), this);
     RunModal(window);
   });
   Button9->setToolTip(QString::fromStdString(W(89)) + QStringLiteral(":30"));
   connect(BHistory, &QPushButton::clicked, this, [this] {
-    if (View.Flying) return;
+    if (TableBusy()) return;
     PlaySound("WOpenFo");
     TFormHistory window((Folder + QStringLiteral("/History")).toStdString(), this);
     RunModal(window);
@@ -189,8 +195,10 @@ void TMainWindow::BuildTableControls() {
 void TMainWindow::BuildTableMenu() {
   PopupMenu1 = new QMenu(this);
   ActGenCount = PopupMenu1->addAction(QString(), this, [this] {
-    PlaySound("WOpenFo");
-    ShowCount();
+    Input([this] {
+      PlaySound("WOpenFo");
+      ShowCount();
+    });
   });
   ActQuit = PopupMenu1->addAction(QString(), this, &TMainWindow::QuitToMenu);
   ActChangeName = PopupMenu1->addAction(QString(), this, &TMainWindow::ChangeNameClick);
@@ -275,7 +283,7 @@ void TMainWindow::ShowTable(bool on) {
 }
 
 void TMainWindow::OpenOptions() {
-  if (View.Flying) return;
+  if (TableBusy()) return;
   PlaySound("WOpenFo");
   TOptionsHost host;
   host.LanguageChanged = [this] {
@@ -299,9 +307,10 @@ void TMainWindow::OpenOptions() {
 }
 
 void TMainWindow::OpenSpeed() {
-  if (View.Flying) return;
-  TFormSpeed dialog(Settings, this);
-  RunModal(dialog);
+  Input([this] {
+    TFormSpeed dialog(Settings, this);
+    RunModal(dialog);
+  });
 }
 
 void TMainWindow::StartRecording() {
@@ -361,7 +370,22 @@ void TMainWindow::ShowMenu() {
 }
 
 void TMainWindow::Timer1Tick() {
-  if (View.Flying) return;
+  if (View.Screen == TScreen::Table) {
+    // At the table a tick lets the computer move; a tick that comes while
+    // a card flies waits for it (one waiting tick is enough).
+    if (TableBusy()) {
+      if (!TickWaiting) {
+        TickWaiting = true;
+        Inputs.push_back([this] {
+          TickWaiting = false;
+          Tick();
+        });
+      }
+      return;
+    }
+    Input([this] { Tick(); });
+    return;
+  }
   switch (View.Screen) {
     case TScreen::Intro: {
       // The fan opens and the title drops in; then the title breathes a
@@ -395,22 +419,12 @@ void TMainWindow::Timer1Tick() {
       }
       break;
     }
-    case TScreen::Table: {
-      TDealState& d = Game.Deal;
-      if (!d.InDeal || d.TurnState != kTurnPlayer1 || NetGame || Tournament) break;
-      View.Bubble[1] = {Names[1], TBubbleStyle::Yellow};
-      const ai::TAiChoice choice = ai::ChooseMove(d);
-      // The debug view shows the search's top-level values in the caption.
-      if (d.RevealCards && choice.Searched)
-        setWindowTitle(QString::fromStdString(ai::FormatValues(choice.Values)));
-      PlayCard(Game, 1, choice.Slot);
-      break;
-    }
+    case TScreen::Table: break;
   }
 }
 
 void TMainWindow::keyReleaseEvent(QKeyEvent* e) {
-  if (IntroShown() && !View.Flying) {
+  if (IntroShown()) {
     EndIntro();
     return;
   }
@@ -418,7 +432,7 @@ void TMainWindow::keyReleaseEvent(QKeyEvent* e) {
 }
 
 void TMainWindow::mouseReleaseEvent(QMouseEvent* e) {
-  if (IntroShown() && !View.Flying) {
+  if (IntroShown()) {
     EndIntro();
     return;
   }
@@ -441,7 +455,13 @@ void TMainWindow::closeEvent(QCloseEvent* e) {
     e->accept();
     return;
   }
-  if (View.Flying || !CloseQuery()) {
+  if (TableBusy()) {
+    // Asked when the table has shown what it is showing.
+    e->ignore();
+    Inputs.push_back([this] { close(); });
+    return;
+  }
+  if (!CloseQuery()) {
     e->ignore();
     return;
   }
@@ -477,7 +497,7 @@ void TMainWindow::ReadOptionsFile() {
 
 std::string TMainWindow::ClubPath() const {
   return (Folder + QLatin1Char('/') +
-          QLatin1String(Settings.NetGame ? kNetClubFileName : kClubFileName))
+          QLatin1String(Mode.UsesNetClub() ? kNetClubFileName : kClubFileName))
       .toStdString();
 }
 
@@ -523,10 +543,10 @@ void TMainWindow::RefreshRecentPlayers() {
 }
 
 void TMainWindow::RemoveRecentPlayer() {
-  if (PlayerSlot < 1 || PlayerSlot > 5) return;
-  if (RemoveProfile({ClubPath(), ClubBarred}, PlayerSlot) == TClubWrite::DiskError)
+  if (!Mode.RecentPlayer()) return;
+  if (RemoveProfile({ClubPath(), ClubBarred}, Mode.PlayerSlot) == TClubWrite::DiskError)
     ShowMessage(QString::fromStdString(W(club_rows::kDiskWriteError)));
-  PlayerSlot = 0;
+  Mode.PlayerSlot = 0;
 }
 
 bool TMainWindow::WriteOptionsFile() {

@@ -1,12 +1,16 @@
-// The main window: start-up, the intro, the main menu and the card table,
-// the timer in which the computer moves, the continue button that paces a
-// deal, the end of a match and the ways of leaving it.
+// The main window: start-up, the intro, the main menu and the card table.
+// At the table it is a view and the local player's seat: a match
+// controller runs the match, the window shows what happens one event at a
+// time (card flights on the event loop) and hands the player's clicks,
+// the continue button and its timer's ticks to the controller. Input that
+// arrives while the table is still showing earlier events waits its turn.
 #pragma once
 
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
 #include <array>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -16,6 +20,9 @@
 #include "app/table_view.h"
 #include "app/view_state.h"
 #include "engine/game.h"
+#include "match/match_controller.h"
+#include "match/play_mode.h"
+#include "match/seats.h"
 #include "records/settings.h"
 
 class QLabel;
@@ -25,7 +32,7 @@ class QDialog;
 
 namespace zembra {
 
-class TMainWindow : public QWidget, private TEngineEvents {
+class TMainWindow : public QWidget, private TSeat {
   Q_OBJECT
 
  public:
@@ -81,6 +88,12 @@ class TMainWindow : public QWidget, private TEngineEvents {
   std::function<void(const QString& text)> ShowMessage;
 
   TGame& GameState() { return Game; }
+  const TMatchController* MatchController() const { return Match.get(); }
+  const TPlayMode& PlayMode() const { return Mode; }
+  // The table is still showing earlier events (a card in flight, a window
+  // of the match open): input waits.
+  bool TableBusy() const;
+  int PendingInputs() const { return static_cast<int>(Inputs.size()); }
   const TViewState& ViewState() const { return View; }
   TSettings& Options() { return Settings; }
   TTableView* TableWidget() const { return Table; }
@@ -111,7 +124,15 @@ class TMainWindow : public QWidget, private TEngineEvents {
   bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
+  // The local player's seat: its cards come from clicks.
+  std::optional<int> OnTurn(const TDealState&, int) override { return std::nullopt; }
   void OnEvent(const TEngineEvent& e) override;
+  // Runs the input now, or after what the table is still showing.
+  void Input(std::function<void()> action);
+  void Pump();
+  void ShowStep(const TEngineEvent& e);
+  void Tick();
+  void PlayClickedCard(TCardCode card);
   void BuildMenuButtons();
   void BuildTableControls();
   void BuildTableMenu();
@@ -122,9 +143,9 @@ class TMainWindow : public QWidget, private TEngineEvents {
   void LeaveTable();
   void FinishMatch();
   void ShowCount();
-  void FlushDraws();
-  void FlyToTable(const TEngineEvent& e);
-  void FlyTrickAway(int winner);
+  bool FlyToTable(const TEngineEvent& e);
+  bool FlyTrickAway(int winner);
+  bool FlyDrawn(const TEngineEvent& e);
   QString TextOf(const TText& t) const;
   void PlaySound(const std::string& name, bool wait = false);
   void SetCursorShape(Qt::CursorShape shape);
@@ -136,11 +157,10 @@ class TMainWindow : public QWidget, private TEngineEvents {
   TTableView* Table = nullptr;
   QTimer* Timer1 = nullptr;
 
-  // Mode of play.
-  int PlayerSlot = 0;
-  int AccountState = 1;
-  bool NetGame = false;
-  bool Tournament = false;
+  // Mode of play and the match under way.
+  TPlayMode Mode;
+  TComputerSeat Computer;
+  std::unique_ptr<TMatchController> Match;
   QString Names[3];
   QString LastTypedName;
   int Finished = 0;      // matches finished in this run
@@ -175,8 +195,18 @@ class TMainWindow : public QWidget, private TEngineEvents {
   QTimer* TimerGIF = nullptr;
   std::unique_ptr<TGifRecorder> Recorder;
   QString RevealBuffer;
-  std::vector<TEngineEvent> PendingDraws;
-  bool Collecting = false;
+  // What the table has still to show, with the game as it stood then; the
+  // input that waits for it.
+  struct TStep {
+    TEngineEvent Event;
+    TTableShown State;
+  };
+  std::deque<TStep> Steps;
+  std::deque<std::function<void()>> Inputs;
+  bool Pumping = false;
+  bool InStep = false;
+  bool TickWaiting = false;
+  bool DrawRun = false;  // drawn cards are flying from the stock
 };
 
 }  // namespace zembra

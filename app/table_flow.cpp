@@ -19,6 +19,7 @@
 #include "app/table_painter.h"
 #include "engine/dealing.h"
 #include "engine/rules.h"
+#include "match/match_records.h"
 #include "resources/text.h"
 #include "resources/words.h"
 
@@ -45,7 +46,7 @@ QString TMainWindow::TextOf(const TText& t) const {
 }
 
 void TMainWindow::StartMatch(int slot) {
-  if (!MenuShown() || View.Flying) return;
+  if (!MenuShown() || TableBusy()) return;
   // Recent players come from the club file; an empty entry is ignored.
   if (slot >= 1 && slot <= 5 && PlayerButtons[slot - 1]->text().isEmpty()) return;
   // A recent player's profile line from the club file of the current mode.
@@ -64,7 +65,7 @@ void TMainWindow::StartMatch(int slot) {
     if (name.isEmpty() || name.size() > 20) name = QString::fromStdString(Settings.PlayerName);
     if (name.isEmpty() || name.size() > 20) name = Row(74);
   }
-  PlayerSlot = slot;
+  Mode.PlayerSlot = slot;
   PlaySound("WOpenFo");
   TLoginDialog login(!profileLine, name, this);
   if (profileLine)
@@ -89,22 +90,68 @@ void TMainWindow::StartMatch(int slot) {
   Panel4->hide();
   Timer1->stop();
   setWindowTitle(QStringLiteral("Zembra"));
-  Game.Options.GameTo8 = Settings.MatchTo8;
-  TDealOptions o;
-  o.Profile = checked.Values;
-  if (StackedDeck) o.Deck = &*StackedDeck;
-  DealCards(Game, o);
+
+  TMatchSetup setup;
+  setup.Mode = Mode.MatchMode();
+  setup.Names = {std::string(), Names[1].toStdString(), Names[2].toStdString()};
+  setup.Target = Settings.MatchTo8 ? 8 : 10;
+  setup.Profile = checked.Values;
+  setup.Deck = StackedDeck;
   StackedDeck.reset();
+  Match.reset();
+  TSeat& player = *this;
+  Match = std::make_unique<TMatchController>(Game, setup, Computer, player);
+  Input([this] { Match->Start(); });
 }
 
 void TMainWindow::ContinueClick() {
-  if (View.Flying || !Game.Deal.InDeal) return;
-  Game.Options.GameTo8 = Settings.MatchTo8;  // taken again at every deal
-  Continue(Game);
+  Input([this] {
+    if (Match && Game.Deal.InDeal) Match->Continue(2);
+  });
 }
 
-void TMainWindow::OnEvent(const TEngineEvent& e) {
-  if (Collecting && e.Kind != TEventKind::CardDrawn) FlushDraws();
+bool TMainWindow::TableBusy() const { return InStep || Table->Flying() || !Steps.empty(); }
+
+void TMainWindow::Input(std::function<void()> action) {
+  if (TableBusy()) {
+    Inputs.push_back(std::move(action));
+    return;
+  }
+  action();
+  Pump();
+}
+
+void TMainWindow::OnEvent(const TEngineEvent& e) { Steps.push_back({e, ShownOf(Game)}); }
+
+void TMainWindow::Pump() {
+  if (Pumping) return;
+  Pumping = true;
+  while (!Table->Flying()) {
+    if (!Steps.empty()) {
+      const TStep step = std::move(Steps.front());
+      Steps.pop_front();
+      View.Shown = step.State;
+      InStep = true;
+      ShowStep(step.Event);
+      InStep = false;
+      continue;
+    }
+    // Everything is shown: the table shows the game as it stands.
+    View.Shown = ShownOf(Game);
+    Table->update();
+    if (Inputs.empty()) break;
+    const std::function<void()> action = std::move(Inputs.front());
+    Inputs.pop_front();
+    action();
+  }
+  Pumping = false;
+}
+
+void TMainWindow::ShowStep(const TEngineEvent& e) {
+  if (DrawRun && e.Kind != TEventKind::CardDrawn) {
+    DrawRun = false;
+    View.StockShown = -1;
+  }
   switch (e.Kind) {
     case TEventKind::DealDealt:
       View.BackIndex = Settings.BackAlwaysOne ? 7 : BackOfTheDay();
@@ -115,19 +162,15 @@ void TMainWindow::OnEvent(const TEngineEvent& e) {
       View.Screen = TScreen::Table;
       ShowTable(true);
       for (QAction* a : {ActQuit, ActGenCount}) a->setEnabled(true);
-      ActChangeName->setEnabled(!NetGame && !Tournament && AccountState != 3);
-      Button1->setEnabled(true);
+      ActChangeName->setEnabled(Mode.MayRename());
       Timer1->stop();
       Timer1->setInterval(200);
       StartRecording();
       break;
     case TEventKind::PlayStarted: Timer1->start(200); break;
     case TEventKind::CardPlayed: FlyToTable(e); break;
-    case TEventKind::TrickCollected:
-      FlyTrickAway(e.Player);
-      Collecting = true;
-      break;
-    case TEventKind::CardDrawn: PendingDraws.push_back(e); break;
+    case TEventKind::TrickCollected: FlyTrickAway(e.Player); break;
+    case TEventKind::CardDrawn: FlyDrawn(e); break;
     case TEventKind::OpenHand: View.OpenHand1 = true; break;
     case TEventKind::DealScored:
       Table->repaint();
@@ -155,21 +198,30 @@ void TMainWindow::OnEvent(const TEngineEvent& e) {
   Table->update();
 }
 
-void TMainWindow::FlyToTable(const TEngineEvent& e) {
-  const TDealState& d = Game.Deal;
+void TMainWindow::Tick() {
+  if (!Match || View.Screen != TScreen::Table) return;
+  Match->Tick();
+}
+
+bool TMainWindow::FlyToTable(const TEngineEvent& e) {
+  const TDealState& d = View.Shown.Deal;
   const TTableLayout& l = View.Layout;
   const TRect to = l.TableCard[e.Player];
-  if (!Settings.FlyCards || !isVisible()) return;
+  if (!Settings.FlyCards || !isVisible()) return false;
   // The card leaves its old place in the fan, which still held it.
   const TRect from = HandSlotRect(l, e.Player, d.HandCount[e.Player] + 1, e.Slot);
   View.TableHidden[e.Player] = true;
   const QPixmap face = CardFace(e.Card, SizeClass(l.Scale.S)).scaled(l.Card.W, l.Card.H);
-  Table->Fly(face, QPoint(from.X, from.Y), QPoint(to.X, to.Y));
-  View.TableHidden[e.Player] = false;
+  const int player = e.Player;
+  Table->StartFlight(face, QPoint(from.X, from.Y), QPoint(to.X, to.Y), [this, player] {
+    View.TableHidden[player] = false;
+    Pump();
+  });
+  return true;
 }
 
-void TMainWindow::FlyTrickAway(int winner) {
-  if (!Settings.FlyCards || !isVisible()) return;
+bool TMainWindow::FlyTrickAway(int winner) {
+  if (!Settings.FlyCards || !isVisible()) return false;
   const TTableLayout& l = View.Layout;
   // Both cards leave together towards the winner's edge of the window.
   const QRect area(l.TableCard[1].X, l.TableCard[1].Y, l.Card.W,
@@ -181,7 +233,7 @@ void TMainWindow::FlyTrickAway(int winner) {
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     const int sizeClass = SizeClass(l.Scale.S);
     for (int player = 1; player <= 2; ++player) {
-      const TCardCode c = Game.Deal.TableCard[player];
+      const TCardCode c = View.Shown.Deal.TableCard[player];
       if (c.IsEmpty()) continue;
       const TRect r = l.TableCard[player];
       p.drawPixmap(QRect(r.X - area.x(), r.Y - area.y(), r.W, r.H), CardFace(c, sizeClass));
@@ -189,34 +241,47 @@ void TMainWindow::FlyTrickAway(int winner) {
   }
   View.TableHidden[1] = View.TableHidden[2] = true;
   const int targetY = winner == 1 ? -area.height() : l.Client.H;
-  Table->Fly(sprite, area.topLeft(), QPoint(area.x(), targetY));
-  View.TableHidden[1] = View.TableHidden[2] = false;
+  Table->StartFlight(sprite, area.topLeft(), QPoint(area.x(), targetY), [this] {
+    // The table is shown cleared from the next step on.
+    View.Shown.Deal.TableCard[1] = View.Shown.Deal.TableCard[2] = kNoCard;
+    View.TableHidden[1] = View.TableHidden[2] = false;
+    Pump();
+  });
+  return true;
 }
 
-void TMainWindow::FlushDraws() {
-  Collecting = false;
-  std::vector<TEngineEvent> draws;
-  draws.swap(PendingDraws);
-  if (draws.empty() || !Settings.FlyCards || !isVisible()) return;
-  const TDealState& d = Game.Deal;
+bool TMainWindow::FlyDrawn(const TEngineEvent& e) {
+  if (!Settings.FlyCards || !isVisible()) return false;
+  const TDealState& d = View.Shown.Deal;
   const TTableLayout& l = View.Layout;
-  for (const auto& e : draws) View.HiddenInHand.insert(CardKey(e.Card));
-  View.StockShown = d.StockLeft() + static_cast<int>(draws.size());
-  const int sizeClass = SizeClass(l.Scale.S);
-  for (const auto& e : draws) {
-    int slot = 0;
-    for (int s = 1; s <= d.HandCount[e.Player]; ++s)
-      if (d.Hand[e.Player][s] == e.Card) slot = s;
-    const TRect to = HandSlotRect(l, e.Player, d.HandCount[e.Player], slot);
-    const bool faceUp = e.Player == 2 || d.RevealCards;
-    const QPixmap sprite = (faceUp ? CardFace(e.Card, sizeClass) : CardBack(View.BackIndex, sizeClass, false))
-                               .scaled(l.Card.W, l.Card.H);
-    // The last card of the stock is the face-up trump card.
-    --View.StockShown;
-    Table->Fly(sprite, QPoint(l.StockPile.X, l.StockPile.Y), QPoint(to.X, to.Y));
-    View.HiddenInHand.erase(CardKey(e.Card));
+  if (!DrawRun) {
+    // The cards of one draw stay hidden in their hands until they land.
+    DrawRun = true;
+    View.HiddenInHand.insert(CardKey(e.Card));
+    int drawn = 1;
+    for (const TStep& s : Steps) {
+      if (s.Event.Kind != TEventKind::CardDrawn) break;
+      View.HiddenInHand.insert(CardKey(s.Event.Card));
+      ++drawn;
+    }
+    View.StockShown = d.StockLeft() + drawn;
   }
-  View.StockShown = -1;
+  int slot = 0;
+  for (int s = 1; s <= d.HandCount[e.Player]; ++s)
+    if (d.Hand[e.Player][s] == e.Card) slot = s;
+  const TRect to = HandSlotRect(l, e.Player, d.HandCount[e.Player], slot);
+  const bool faceUp = e.Player == 2 || d.RevealCards;
+  const int sizeClass = SizeClass(l.Scale.S);
+  const QPixmap sprite = (faceUp ? CardFace(e.Card, sizeClass) : CardBack(View.BackIndex, sizeClass, false))
+                             .scaled(l.Card.W, l.Card.H);
+  // The last card of the stock is the face-up trump card.
+  --View.StockShown;
+  const uint16_t key = CardKey(e.Card);
+  Table->StartFlight(sprite, QPoint(l.StockPile.X, l.StockPile.Y), QPoint(to.X, to.Y), [this, key] {
+    View.HiddenInHand.erase(key);
+    Pump();
+  });
+  return true;
 }
 
 void TMainWindow::ShowCycleEnd(const TCycleWindow& cycle) {
@@ -229,64 +294,61 @@ void TMainWindow::ShowCount() {
   // At the sum-up the record is the match's; from the table menu it is
   // built from the values of the moment.
   const TCount count = Game.Match.MatchClosed ? Game.Count : BuildCount(Game);
-  TGameKind kind{Tournament, NetGame, AccountState};
+  TGameKind kind{Mode.Tournament(), Mode.NetDuel(), Mode.AccountState()};
   TFormCount window(count, Names[2], Settings, kind,
                     PackLoadable(Folder.toStdString(), kPackGraphics), this);
   RunModal(window);
 }
 
 void TMainWindow::ExitToMenuClick() {
-  if (View.Flying || !Game.Match.MatchClosed) return;
-  FinishMatch();
+  Input([this] {
+    if (Match && Match->Over() && View.Screen == TScreen::Table) FinishMatch();
+  });
 }
 
 void TMainWindow::FinishMatch() {
-  // 1: the table goes, the wait banner shows while the result is handed on.
+  // The table goes, the wait banner shows while the result is handed on.
   StopRecording();
   ShowTable(false);
   Timer1->setInterval(20);
   View.WaitBanner = true;
   Table->repaint();
-  // 3: the local rating of the profile.
-  const TMatchState& m = Game.Match;
-  Rating = RateMatch(m.MatchNo - 1, m.RatingBefore, m.MatchResult, m.MatchNo);
-  View.WaitBanner = false;
-  ++Finished;
-  // 4: the profile line and the history entry.
-  const std::string line =
-      MakeProfileLine(Names[2].toStdString(), Rating, m.MatchNo, m.ScoreAfter, ProfilePassword);
-  HisStr entry{Names[2].toStdString(), m.MatchNo, m.MatchResult, Rating, THisKind::Local};
+  TMatchOutcome outcome = *Match->Outcome();
+  outcome.Names[2] = Names[2].toStdString();  // renamed during the match
+  TRecordsPlace place;
+  place.Kind = Mode.HistoryKind();
+  place.Club = {ClubPath(), ClubBarred};
+  place.HistoryFolder = (Folder + QLatin1Char('/') + QLatin1String(kHistoryFolder)).toStdString();
+  place.PlayerSlot = Mode.PlayerSlot;
+  place.PasswordCode = ProfilePassword;
+  place.AccountLoggedIn = Mode.AccountLoggedIn;
   const QDateTime now = QDateTime::currentDateTime();
   const THistoryStamp stamp{now.time().hour(), now.time().minute(),
                             QLocale::system().toString(now.date(), QLocale::ShortFormat).toStdString()};
-  // 6: the history.
-  const std::string historyFolder = (Folder + QLatin1Char('/') + QLatin1String(kHistoryFolder)).toStdString();
-  if (AddHistory(historyFolder, {entry}, stamp).Outcome == THistorySave::CannotSave)
-    ShowMessage(QString::fromLatin1(kCantSaveHistory));
-  // 8: the closing sound, except at the end of a cycle.
-  const bool cycleEnds = EndsCycle(m.MatchNo);
-  if (!cycleEnds) {
-    if (m.MatchResult > 0) PlaySound("WKoGood");
-    if (m.MatchResult < 0) PlaySound("WKoBads");
-  }
-  // 9: the profile's line replaces its old one in the recent players.
-  const TStoreResult stored = ReplaceProfile({ClubPath(), ClubBarred}, PlayerSlot, line, cycleEnds);
-  if (stored.Write == TClubWrite::DiskError) ShowMessage(Row(club_rows::kDiskWriteError));
-  PlayerSlot = 0;
-  // 11: the end of a cycle.
-  if (cycleEnds && stored.CycleEnded) {
-    const TCycleWindow cycle = EndOfCycleWindow(
-        Settings.NetGame ? TCycleGame::NetDuel
-                         : AccountState == 1 ? TCycleGame::LocalLoggedOut : TCycleGame::LocalLoggedIn,
-        stored.Cycle.CyclePlace, stored.Cycle.CycleScore);
-    ShowCycleEnd(cycle);
-  }
-  // 13: back to the menu.
-  if (AccountState == 3) AccountState = 2;
+  const TRecordsResult r = RecordMatch(outcome, place, stamp);
+  View.WaitBanner = false;
+  Rating = r.Rating;
+  ++Finished;
+  // What the records step did, in the order the player meets it.
+  if (!r.HistorySaved) ShowMessage(QString::fromLatin1(kCantSaveHistory));
+  if (!r.Sound.empty()) PlaySound(r.Sound);
+  if (r.ClubWrite == TClubWrite::DiskError) ShowMessage(Row(club_rows::kDiskWriteError));
+  Mode.PlayerSlot = 0;
+  if (r.Cycle) ShowCycleEnd(*r.Cycle);
   LeaveTable();
 }
 
 void TMainWindow::LeaveTable() {
+  // Whatever the table was still showing of the match goes with it.
+  Table->StopFlight();
+  Steps.clear();
+  DrawRun = false;
+  View.StockShown = -1;
+  View.HiddenInHand.clear();
+  View.TableHidden[1] = View.TableHidden[2] = false;
+  if (Match && !Match->Over()) Match->Abandon();
+  Match.reset();
+  if (Mode.RatingGame()) Mode.Kind = TPlayKind::Computer;
   Game.Deal.InDeal = false;
   ActChangeName->setEnabled(false);
   setWindowTitle(QStringLiteral("Zembra"));
@@ -294,35 +356,38 @@ void TMainWindow::LeaveTable() {
 }
 
 void TMainWindow::ChangeNameClick() {
-  if (View.Flying || View.Screen != TScreen::Table) return;
-  TLoginDialog login(true, Names[2], this);
-  if (RunModal(login) != QDialog::Accepted) return;
-  const std::string name = login.Result().Name.toStdString();
-  const std::string password = login.Result().Password.toStdString();
-  ProfilePassword = EncodePassword(password);
-  if (PlayerSlot >= 1 && PlayerSlot <= 5) {
-    const TStoreResult r = ChangeName({ClubPath(), ClubBarred}, PlayerSlot, name, password);
-    if (r.Write == TClubWrite::DiskError) {
-      ShowMessage(Row(club_rows::kDiskWriteError));
-      return;
+  Input([this] {
+    if (View.Screen != TScreen::Table) return;
+    TLoginDialog login(true, Names[2], this);
+    if (RunModal(login) != QDialog::Accepted) return;
+    const std::string name = login.Result().Name.toStdString();
+    const std::string password = login.Result().Password.toStdString();
+    ProfilePassword = EncodePassword(password);
+    if (Mode.RecentPlayer()) {
+      const TStoreResult r = ChangeName({ClubPath(), ClubBarred}, Mode.PlayerSlot, name, password);
+      if (r.Write == TClubWrite::DiskError) {
+        ShowMessage(Row(club_rows::kDiskWriteError));
+        return;
+      }
+      if (r.Slot) Mode.PlayerSlot = r.Slot;
+      ShowMessage(Row(club_rows::kNameChanged) + QString::fromStdString(name));
     }
-    if (r.Slot) PlayerSlot = r.Slot;
-    ShowMessage(Row(club_rows::kNameChanged) + QString::fromStdString(name));
-  }
-  Names[2] = QString::fromStdString(name).trimmed();
-  View.Bubble[2] = {Names[2], TBubbleStyle::Yellow};
-  Table->update();
+    Names[2] = QString::fromStdString(name).trimmed();
+    View.Bubble[2] = {Names[2], TBubbleStyle::Yellow};
+    Table->update();
+  });
 }
 
 void TMainWindow::QuitToMenu() {
-  PlaySound("WOpenFo");
-  if (View.Screen != TScreen::Table || View.Flying) return;
-  if (!AskYesNo(QStringLiteral("Zembra"), TwoLines(22, 23))) return;
-  StopRecording();
-  // An abandoned recent player loses its place in the club.
-  RemoveRecentPlayer();
-  if (AccountState == 3) AccountState = 2;
-  LeaveTable();
+  Input([this] {
+    PlaySound("WOpenFo");
+    if (View.Screen != TScreen::Table) return;
+    if (!AskYesNo(QStringLiteral("Zembra"), TwoLines(22, 23))) return;
+    StopRecording();
+    // An abandoned recent player loses its place in the club.
+    RemoveRecentPlayer();
+    LeaveTable();
+  });
 }
 
 bool TMainWindow::CloseQuery() {

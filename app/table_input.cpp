@@ -21,7 +21,7 @@ inline constexpr const char* kRevealCode = "97538";
 }  // namespace
 
 int TMainWindow::CardAt(int player, int x) const {
-  const TDealState& d = Game.Deal;
+  const TDealState& d = View.Shown.Deal;
   const TRect& h = View.Layout.Hand[player];
   const int slot = CardAtX(h.W, d.HandCount[player], View.Layout.Card.W, x - h.X);
   if (slot == 0 || d.Hand[player][slot].IsEmpty()) return 0;
@@ -29,23 +29,28 @@ int TMainWindow::CardAt(int player, int x) const {
 }
 
 void TMainWindow::HandClick(int x, int y) {
-  TDealState& d = Game.Deal;
-  if (View.Screen != TScreen::Table || View.Flying) return;
-  if (!View.Layout.HandHit[2].Contains(x, y)) return;
-  if (!d.InDeal || d.TurnState != kTurnPlayer2 || d.PlayPhase != 2) return;
+  // The card under the pointer as the table shows it now; it is played
+  // when the table has shown what came before (a card still in flight).
+  if (View.Screen != TScreen::Table || !View.Layout.HandHit[2].Contains(x, y)) return;
   const int slot = CardAt(2, x);
   if (slot == 0) return;
-  if (d.Leader == TLeader::Co && IsIllegalFollow(d, slot)) {
-    PlaySound("WWrongs");
-    return;
-  }
-  View.Bubble[2] = {Names[2], TBubbleStyle::Yellow};
-  PlayCard(Game, 2, slot);
-  SetCursorShape(CursorAt(x, y));
+  const TCardCode card = View.Shown.Deal.Hand[2][slot];
+  Input([this, card, x, y] {
+    PlayClickedCard(card);
+    SetCursorShape(CursorAt(x, y));
+  });
+}
+
+void TMainWindow::PlayClickedCard(TCardCode card) {
+  if (!Match || View.Screen != TScreen::Table) return;
+  const TMoveVerdict v = Match->SubmitCard(2, card);
+  // A card the follow rule refuses is answered by the sound alone; a
+  // click while it is not the player's turn does nothing.
+  if (v == TMoveVerdict::MustFollowSuit || v == TMoveVerdict::MustTrump) PlaySound("WWrongs");
 }
 
 void TMainWindow::RightClick(int x, int y) {
-  const TDealState& d = Game.Deal;
+  const TDealState& d = View.Shown.Deal;
   if (View.Screen != TScreen::Table) return;
   const TTableLayout& l = View.Layout;
   TCardCode spoken;
@@ -57,7 +62,7 @@ void TMainWindow::RightClick(int x, int y) {
     for (int p = 1; p <= 2; ++p)
       if (l.TableCard[p].Contains(x, y) && !d.TableCard[p].IsEmpty()) spoken = d.TableCard[p];
   } else if (l.HandHit[1].Contains(x, y)) {
-    const TPaintContext c{View, Game, Settings};
+    const TPaintContext c{View, View.Shown, Settings};
     const int slot = CardAt(1, x);
     if (d.InDeal && d.TurnState == kTurnPlayer1 && DecidingShown(c) && slot == d.HandCount[1])
       spoken = d.DecidingCard;
@@ -68,12 +73,10 @@ void TMainWindow::RightClick(int x, int y) {
 }
 
 Qt::CursorShape TMainWindow::CursorAt(int x, int y) const {
-  const TDealState& d = Game.Deal;
+  const TDealState& d = View.Shown.Deal;
   if (View.Screen != TScreen::Table || !View.Layout.HandHit[2].Contains(x, y)) return Qt::ArrowCursor;
-  if (!d.InDeal || d.TurnState != kTurnPlayer2 || d.PlayPhase != 2) return Qt::ArrowCursor;
   const int slot = CardAt(2, x);
-  if (slot == 0) return Qt::ArrowCursor;
-  if (d.Leader == TLeader::Co && IsIllegalFollow(d, slot)) return Qt::ArrowCursor;
+  if (slot == 0 || CheckMove(d, 2, slot) != TMoveVerdict::Ok) return Qt::ArrowCursor;
   return Qt::PointingHandCursor;
 }
 
@@ -107,6 +110,7 @@ void TMainWindow::RevealKey(const QString& text) {
   RevealBuffer += text;
   if (RevealBuffer == QLatin1String(kRevealCode)) {
     Game.Deal.RevealCards = !Game.Deal.RevealCards;
+    View.Shown.Deal.RevealCards = Game.Deal.RevealCards;
     RevealBuffer.clear();
     Table->update();
   }
@@ -134,7 +138,7 @@ bool TMainWindow::ShowHint(QHelpEvent* e) {
     return true;
   }
   if (l.MatchNumber.Contains(x, y)) {
-    const TMatchState& m = Game.Match;
+    const TMatchState& m = View.Shown.Match;
     const QString text = QStringLiteral("<b>%1</b><br>%2 %3<br>%4 %5 / %6")
                              .arg(Row(411).toHtmlEscaped(), Row(84).toHtmlEscaped())
                              .arg(m.MatchNo)

@@ -13,7 +13,7 @@ namespace zembra {
 
 struct TPaintContext {
   const TViewState& View;
-  const TGame& Game;
+  const TTableShown& Game;
   const TSettings& Settings;
 };
 

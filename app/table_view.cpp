@@ -4,7 +4,8 @@
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QThread>
+#include <QVariantAnimation>
+#include <algorithm>
 
 #include "app/card_flight.h"
 #include "app/screens_painter.h"
@@ -13,18 +14,29 @@
 
 namespace zembra {
 
-TTableView::TTableView(TViewState& view, const TGame& game, const TSettings& settings,
-                       QWidget* parent)
-    : QWidget(parent), View(view), Game(game), Settings(settings) {
+TTableView::TTableView(TViewState& view, const TSettings& settings, QWidget* parent)
+    : QWidget(parent), View(view), Settings(settings) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
+  Flight = new QVariantAnimation(this);
+  Flight->setEasingCurve(QEasingCurve::Linear);
+  connect(Flight, &QVariantAnimation::valueChanged, this,
+          [this](const QVariant& v) { FlightStep(v.toInt()); });
+  connect(Flight, &QVariantAnimation::finished, this, [this] {
+    if (!View.Flying) return;
+    FlightStep(static_cast<int>(Path.size()) - 1);
+    View.Flying = false;
+    View.Snapshot = QPixmap();
+    update();
+    if (auto arrived = std::move(Arrived)) arrived();
+  });
 }
 
 void TTableView::PaintAll(QPainter& p) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
   p.setRenderHint(QPainter::TextAntialiasing);
-  const TPaintContext c{View, Game, Settings};
+  const TPaintContext c{View, View.Shown, Settings};
   switch (View.Screen) {
     case TScreen::Intro: PaintIntro(p, c); break;
     case TScreen::Menu: PaintMenu(p, c); break;
@@ -51,27 +63,40 @@ void TTableView::paintEvent(QPaintEvent* e) {
   PaintAll(p);
 }
 
-void TTableView::Fly(const QPixmap& sprite, QPoint from, QPoint to) {
-  const int speed = Settings.FlightSpeed;
+void TTableView::StartFlight(const QPixmap& sprite, QPoint from, QPoint to,
+                             std::function<void()> arrived) {
+  StopFlight();
   View.Snapshot = RenderPicture();
   View.Sprite = sprite;
+  View.SpritePos = from;
   View.Flying = true;
-  const std::vector<TPoint> path = FlightPath({from.x(), from.y()}, {to.x(), to.y()});
-  QRect last;
-  for (size_t i = 0; i < path.size(); ++i) {
-    View.SpritePos = QPoint(path[i].X, path[i].Y);
-    const QRect now(View.SpritePos, sprite.size());
-    if (DrawStep(speed, static_cast<int>(i)) && isVisible()) repaint(now.united(last));
-    last = now;
-    if (const int ms = SleepAfterStep(speed, static_cast<int>(i))) QThread::msleep(ms);
-    // The window stays responsive; clicks, keys and ticks that arrive while
-    // the card flies are delivered now and dropped by their handlers.
-    QCoreApplication::processEvents();
-  }
-  QCoreApplication::processEvents();
+  Arrived = std::move(arrived);
+  Path = FlightPath({from.x(), from.y()}, {to.x(), to.y()});
+  // The whole picture first, so nothing of the layout before the move
+  // stays on the screen; then only the sprite's track.
+  update();
+  const int last = static_cast<int>(Path.size()) - 1;
+  Flight->setStartValue(0);
+  Flight->setEndValue(last);
+  Flight->setDuration(FlightDurationMs(Settings.FlightSpeed, last));
+  Flight->start();
+}
+
+void TTableView::StopFlight() {
+  if (!View.Flying) return;
   View.Flying = false;
+  Arrived = nullptr;
+  Flight->stop();
   View.Snapshot = QPixmap();
   update();
+}
+
+void TTableView::FlightStep(int step) {
+  if (!View.Flying || Path.empty()) return;
+  step = std::clamp(step, 0, static_cast<int>(Path.size()) - 1);
+  const QRect before(View.SpritePos, View.Sprite.size());
+  View.SpritePos = QPoint(Path[step].X, Path[step].Y);
+  update(before.united(QRect(View.SpritePos, View.Sprite.size())));
 }
 
 void TTableView::mousePressEvent(QMouseEvent* e) {

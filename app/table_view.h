@@ -1,13 +1,18 @@
 // The one widget that paints the whole window: the intro, the menu's
-// backdrop and the card table, and a flying card over a snapshot of the
-// table. Mouse actions go to the main window.
+// backdrop and the card table as it is shown, and a flying card over a
+// picture of the table. A flight runs on the event loop and never blocks
+// it. Mouse actions go to the main window.
 #pragma once
 
 #include <QContextMenuEvent>
 #include <QHelpEvent>
 #include <QMouseEvent>
+#include <QVariantAnimation>
 #include <QWidget>
 #include <functional>
+#include <vector>
+
+#include "app/card_flight.h"
 
 #include "app/view_state.h"
 #include "engine/game.h"
@@ -19,13 +24,17 @@ class TTableView : public QWidget {
   Q_OBJECT
 
  public:
-  TTableView(TViewState& view, const TGame& game, const TSettings& settings, QWidget* parent);
+  TTableView(TViewState& view, const TSettings& settings, QWidget* parent);
 
   // Renders the current picture (without any sprite) into a pixmap.
   QPixmap RenderPicture();
-  // Flies a sprite from one point to another over the current picture;
-  // returns when it has arrived. Repaints only around the sprite.
-  void Fly(const QPixmap& sprite, QPoint from, QPoint to);
+  // Starts a sprite's flight from one point to another over the current
+  // picture, paced by the speed setting, and returns at once; arrived runs
+  // when it has landed. Repaints only around the sprite.
+  void StartFlight(const QPixmap& sprite, QPoint from, QPoint to, std::function<void()> arrived);
+  // Ends a flight where it is, without its arrival (leaving the table).
+  void StopFlight();
+  bool Flying() const { return View.Flying; }
 
   std::function<void(QMouseEvent*)> OnMousePress, OnMouseRelease, OnMouseMove;
   std::function<void(QContextMenuEvent*)> OnContextMenu;
@@ -43,10 +52,13 @@ class TTableView : public QWidget {
 
  private:
   void PaintAll(QPainter& p);
+  void FlightStep(int step);
 
   TViewState& View;
-  const TGame& Game;
   const TSettings& Settings;
+  QVariantAnimation* Flight = nullptr;
+  std::vector<TPoint> Path;
+  std::function<void()> Arrived;
 };
 
 }  // namespace zembra

@@ -10,10 +10,22 @@
 
 #include "app/table_layout.h"
 #include "engine/events.h"
+#include "engine/game.h"
 
 namespace zembra {
 
 enum class TScreen : uint8_t { Intro, Menu, Table };
+
+// The game as the table shows it: the records as they stood when the
+// event being shown happened. The engine runs ahead; the table follows
+// event by event, one card flight at a time.
+struct TTableShown {
+  TDealState Deal;
+  TMatchState Match;
+  TScoreBoards Boards;
+};
+
+inline TTableShown ShownOf(const TGame& g) { return {g.Deal, g.Match, g.Boards}; }
 
 struct TBubbleView {
   QString Text;
@@ -22,6 +34,7 @@ struct TBubbleView {
 
 struct TViewState {
   TScreen Screen = TScreen::Intro;
+  TTableShown Shown;
   int WindowSize = 1;
   TTableLayout Layout = MakeLayout(1);
   TBubbleView Bubble[3];
@@ -37,7 +50,7 @@ struct TViewState {
   int LastOrnamentMix = -1;
   int LastClock = -1;
 
-  // The flying card, drawn over a snapshot of the table.
+  // The flying card, drawn over a picture of the table without it.
   bool Flying = false;
   QPixmap Snapshot;
   QPixmap Sprite;
