@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cmath>
 
 #include "ai/computer.h"
 #include "app/login_dialog.h"
@@ -92,6 +93,17 @@ class TMainWindowTest : public QObject {
     Win->show();
     Win->Options().FlyCards = false;  // after the options file has been read
     Win->EndIntro();
+  }
+
+  // Trump spades; the computer holds the nine of trumps (it leads) and
+  // king and queen of clubs: it leads the queen of clubs. The player
+  // holds two clubs, so diamonds and hearts are refused.
+  static TDeck StackedDeck() {
+    const char* deck[] = {"Kc", "Qc", "9d", "Jd", "9h", "9s", "Ac", "Tc", "Ad", "Td", "Ah", "Th",
+                          "Jc", "9c", "Kd", "Qd", "Kh", "Qh", "Jh", "Js", "Qs", "Ks", "Ts", "As"};
+    TDeck stacked;
+    for (int i = 0; i < 24; ++i) stacked[i + 1] = *CardFromAscii(deck[i]);
+    return stacked;
   }
 
   void StartNewPlayer() {
@@ -207,14 +219,7 @@ class TMainWindowTest : public QObject {
 
   void illegalCardIsRefusedWithASound() {
     Open();
-    // Trump spades; the computer holds the nine of trumps (it leads) and
-    // king and queen of clubs: it leads the queen of clubs. The player
-    // holds two clubs, so diamonds and hearts are refused.
-    const char* deck[] = {"Kc", "Qc", "9d", "Jd", "9h", "9s", "Ac", "Tc", "Ad", "Td", "Ah", "Th",
-                          "Jc", "9c", "Kd", "Qd", "Kh", "Qh", "Jh", "Js", "Qs", "Ks", "Ts", "As"};
-    TDeck stacked;
-    for (int i = 0; i < 24; ++i) stacked[i + 1] = *CardFromAscii(deck[i]);
-    Win->StackedDeck = stacked;
+    Win->StackedDeck = StackedDeck();
     StartNewPlayer();
     QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);
     TDealState& d = Win->GameState().Deal;
@@ -433,6 +438,139 @@ class TMainWindowTest : public QObject {
     QVERIFY(Win->LastGif.startsWith(FolderPath() + QStringLiteral("/GIFGame/")));
     QVERIFY(QFile::exists(Win->LastGif));
     QFile::remove(Win->LastGif);
+  }
+
+  // The computer's card is still flying when the player clicks: the click
+  // waits for the flight and is then played, not lost.
+  void aClickDuringAFlightIsPlayedAfterIt() {
+    Open();
+    Win->Options().FlyCards = true;
+    Win->Options().FlightSpeed = 1;  // the slowest: about half a second a flight
+    Win->StackedDeck = StackedDeck();
+    StartNewPlayer();
+    QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);
+    TDealState& d = Win->GameState().Deal;
+    Win->Timer1Tick();  // the computer leads the queen of clubs
+    QCOMPARE(d.TableCard[1], *CardFromAscii("Qc"));
+    QVERIFY(Win->TableWidget()->Flying());
+    QVERIFY(Win->ViewState().TableHidden[1]);
+    // The ten of clubs as the table shows it during the flight.
+    const QPoint ten = SlotCentre(*Win, 2, test_SlotOf(d, "Tc"));
+    QTest::mouseClick(Win->TableWidget(), Qt::LeftButton, {}, ten);
+    Win->Timer1Tick();  // a tick meanwhile waits too
+    QVERIFY(d.TableCard[2].IsEmpty());
+    QVERIFY(Win->PendingInputs() >= 1);
+    QTRY_VERIFY_WITH_TIMEOUT(!d.TableCard[2].IsEmpty(), 5000);
+    QCOMPARE(d.TableCard[2], *CardFromAscii("Tc"));
+    QCOMPARE(int(d.TurnState), int(kTurnTrickComplete));
+    QTRY_VERIFY_WITH_TIMEOUT(!Win->TableBusy(), 5000);
+    QVERIFY(Win->ContinueButton()->isEnabled());
+    QCOMPARE(Win->PendingInputs(), 0);
+    // The player's own card flew as well, and the continue button collects.
+    QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!Win->TableBusy(), 5000);
+    QVERIFY(d.TableCard[1].IsEmpty() && d.TableCard[2].IsEmpty());
+    QCOMPARE(int(d.HandCount[2]), 6);  // drawn from the stock
+    QVERIFY(Win->ViewState().HiddenInHand.empty());
+  }
+
+  // A refused card during a flight: the sound comes after the flight.
+  void aRefusedClickDuringAFlightSoundsAfterIt() {
+    Open();
+    Win->Options().FlyCards = true;
+    Win->Options().FlightSpeed = 1;
+    Win->StackedDeck = StackedDeck();
+    StartNewPlayer();
+    QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);
+    TDealState& d = Win->GameState().Deal;
+    Win->Timer1Tick();
+    QVERIFY(Win->TableWidget()->Flying());
+    QTest::mouseClick(Win->TableWidget(), Qt::LeftButton, {}, SlotCentre(*Win, 2, test_SlotOf(d, "Ad")));
+    QCOMPARE(Sounds.Count("WWrongs"), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(Sounds.Count("WWrongs"), 1, 5000);
+    QVERIFY(d.TableCard[2].IsEmpty());
+    QCOMPARE(int(d.TurnState), int(kTurnPlayer2));
+  }
+
+  // Leaving the table while a card flies: the question comes after the
+  // flight; on Yes the menu shows and nothing of the match stays.
+  void quitToMenuDuringAFlight() {
+    Open();
+    Win->Options().FlyCards = true;
+    Win->Options().FlightSpeed = 1;
+    Win->StackedDeck = StackedDeck();
+    StartNewPlayer();
+    QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);
+    Win->Timer1Tick();
+    QVERIFY(Win->TableWidget()->Flying());
+    Answer = true;
+    Win->QuitToMenu();
+    QCOMPARE(Questions, 0);
+    QTRY_VERIFY_WITH_TIMEOUT(Win->MenuShown(), 5000);
+    QCOMPARE(Questions, 1);
+    QVERIFY(!Win->TableWidget()->Flying());
+    QVERIFY(!Win->GameState().Deal.InDeal);
+    QVERIFY(Win->MatchController() == nullptr);
+    QVERIFY(!Win->ViewState().TableHidden[1]);
+    // A new match starts cleanly.
+    StartNewPlayer();
+    QTRY_VERIFY_WITH_TIMEOUT(!Win->TableBusy(), 5000);
+    QVERIFY(Win->ContinueButton()->isEnabled());
+  }
+
+  // Closing the window during a flight asks after the flight.
+  void closingDuringAFlightAsksAfterIt() {
+    Open();
+    Win->Options().FlyCards = true;
+    Win->Options().FlightSpeed = 1;
+    Win->StackedDeck = StackedDeck();
+    StartNewPlayer();
+    QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);
+    Win->Timer1Tick();
+    QVERIFY(Win->TableWidget()->Flying());
+    Answer = false;
+    QVERIFY(!Win->close());
+    QCOMPARE(Questions, 0);
+    QTRY_COMPARE_WITH_TIMEOUT(Questions, 1, 5000);
+    QVERIFY(Win->isVisible());
+  }
+
+  // A recent player with a rating finishes a match: the new rating is the
+  // average over all of the profile's matches.
+  void aRatedPlayerFinishesAMatch() {
+    InstallClub();
+    const std::string club = (FolderPath() + QStringLiteral("/Zembra.clb")).toStdString();
+    StoreProfile({club, false}, MakeProfileLine("Vera", 1.5, 9, 300, EncodePassword("")), false);
+    Open();
+    QTest::mouseClick(Win->PlayerButton(0), Qt::LeftButton);
+    TGame& g = Win->GameState();
+    QCOMPARE(g.Match.MatchNo, 10);
+    QCOMPARE(g.Match.RatingBefore, 1.5);
+    for (int deal = 0; deal < 30 && !g.Match.MatchClosed; ++deal) {
+      QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);
+      PlayDeal();
+      QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);
+      QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);
+    }
+    QVERIFY(g.Match.MatchClosed);
+    const int result = g.Match.MatchResult;
+    QTest::mouseClick(Win->ExitButton(), Qt::LeftButton);
+    QVERIFY(Win->MenuShown());
+    // Independently: (9 matches x 1.5 + result / 200) / 10.
+    const double expected = std::round((9 * 1.5 + result / 200.0) / 10 * 1e6) / 1e6;
+    QVERIFY2(std::abs(Win->LastRating() - expected) < 1e-9,
+             qPrintable(QStringLiteral("%1 vs %2").arg(Win->LastRating()).arg(expected)));
+    const auto lines = ReadClubFile(club);
+    const auto profile = ReadProfileLine((*lines)[1]);
+    QVERIFY(profile.has_value());
+    QCOMPARE(profile->Name, std::string("Vera"));
+    QCOMPARE(profile->MatchesPlayed, 10);
+    QCOMPARE(profile->CycleScore, 300 + result);
+    QVERIFY(profile->Rating.has_value());
+    QVERIFY(std::abs(*profile->Rating - expected) < 1e-6);
+    const auto rows = ReadHistoryRows((FolderPath() + QStringLiteral("/History")).toStdString(), 1);
+    QVERIFY(rows.has_value());
+    QCOMPARE(QString::fromStdString((*rows)[0].Cells[3]).trimmed(), QStringLiteral("1"));
   }
 
   void everyWindowSizeLaysOutTheTable() {

@@ -3,6 +3,7 @@
 // looking at the table at every window size.
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTimer>
 
@@ -36,6 +37,13 @@ void Save(TMainWindow& w, const QString& dir, int size, const char* name) {
   QApplication::processEvents();
   const QString path = QStringLiteral("%1/size%2-%3.png").arg(dir).arg(size).arg(QLatin1String(name));
   w.grab().save(path);
+}
+
+// Lets the event loop run for a while (flights run on it).
+void WaitMs(int ms) {
+  QElapsedTimer t;
+  t.start();
+  while (t.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
 void PlayerMove(TMainWindow& w) {
@@ -92,6 +100,25 @@ void Shoot(const QString& dir, int size) {
   Save(w, dir, size, "6-deal-over");
   w.ContinueClick();
   Save(w, dir, size, "7-scored");
+  // The next deal with card flights at the slowest speed: a card half way
+  // to the table, then the trick leaving and the stock dealing.
+  w.Options().FlyCards = true;
+  w.Options().FlightSpeed = 1;
+  w.ContinueClick();  // the next round
+  w.ContinueClick();  // its start
+  if (d.TurnState == kTurnPlayer1) w.Timer1Tick();
+  else PlayerMove(w);
+  WaitMs(200);
+  Save(w, dir, size, "8-card-flying");
+  while (w.TableBusy()) WaitMs(20);
+  if (d.TurnState == kTurnPlayer1) w.Timer1Tick();
+  else if (d.TurnState == kTurnPlayer2) PlayerMove(w);
+  while (w.TableBusy()) WaitMs(20);
+  w.ContinueClick();  // collect: the trick flies away, then the draws
+  WaitMs(120);
+  Save(w, dir, size, "9-trick-leaving");
+  while (w.TableBusy()) WaitMs(20);
+  Save(w, dir, size, "10-drawn");
   w.AskYesNo = [](const QString&, const QString&) { return true; };
 }
 
