@@ -106,6 +106,21 @@ class TMainWindowTest : public QObject {
     return stacked;
   }
 
+  // A new player's first deal of the stacked deck with card flights at the
+  // slowest speed (about half a second a flight): the computer's queen of
+  // clubs is on its way to the table.
+  void ComputerCardInFlight() {
+    Open();
+    Win->Options().FlyCards = true;
+    Win->Options().FlightSpeed = 1;
+    Win->StackedDeck = StackedDeck();
+    StartNewPlayer();
+    QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);
+    Win->Timer1Tick();
+    QCOMPARE(Win->GameState().Deal.TableCard[1], *CardFromAscii("Qc"));
+    QVERIFY(Win->TableWidget()->Flying());
+  }
+
   void StartNewPlayer() {
     QTest::mouseClick(Win->NewPlayerButton(), Qt::LeftButton);
     QVERIFY(Win->GameState().Deal.InDeal);
@@ -443,16 +458,8 @@ class TMainWindowTest : public QObject {
   // The computer's card is still flying when the player clicks: the click
   // waits for the flight and is then played, not lost.
   void aClickDuringAFlightIsPlayedAfterIt() {
-    Open();
-    Win->Options().FlyCards = true;
-    Win->Options().FlightSpeed = 1;  // the slowest: about half a second a flight
-    Win->StackedDeck = StackedDeck();
-    StartNewPlayer();
-    QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);
+    ComputerCardInFlight();
     TDealState& d = Win->GameState().Deal;
-    Win->Timer1Tick();  // the computer leads the queen of clubs
-    QCOMPARE(d.TableCard[1], *CardFromAscii("Qc"));
-    QVERIFY(Win->TableWidget()->Flying());
     QVERIFY(Win->ViewState().TableHidden[1]);
     // The ten of clubs as the table shows it during the flight.
     const QPoint ten = SlotCentre(*Win, 2, test_SlotOf(d, "Tc"));
@@ -476,15 +483,8 @@ class TMainWindowTest : public QObject {
 
   // A refused card during a flight: the sound comes after the flight.
   void aRefusedClickDuringAFlightSoundsAfterIt() {
-    Open();
-    Win->Options().FlyCards = true;
-    Win->Options().FlightSpeed = 1;
-    Win->StackedDeck = StackedDeck();
-    StartNewPlayer();
-    QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);
+    ComputerCardInFlight();
     TDealState& d = Win->GameState().Deal;
-    Win->Timer1Tick();
-    QVERIFY(Win->TableWidget()->Flying());
     QTest::mouseClick(Win->TableWidget(), Qt::LeftButton, {}, SlotCentre(*Win, 2, test_SlotOf(d, "Ad")));
     QCOMPARE(Sounds.Count("WWrongs"), 0);
     QTRY_COMPARE_WITH_TIMEOUT(Sounds.Count("WWrongs"), 1, 5000);
@@ -495,14 +495,7 @@ class TMainWindowTest : public QObject {
   // Leaving the table while a card flies: the question comes after the
   // flight; on Yes the menu shows and nothing of the match stays.
   void quitToMenuDuringAFlight() {
-    Open();
-    Win->Options().FlyCards = true;
-    Win->Options().FlightSpeed = 1;
-    Win->StackedDeck = StackedDeck();
-    StartNewPlayer();
-    QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);
-    Win->Timer1Tick();
-    QVERIFY(Win->TableWidget()->Flying());
+    ComputerCardInFlight();
     Answer = true;
     Win->QuitToMenu();
     QCOMPARE(Questions, 0);
@@ -520,14 +513,7 @@ class TMainWindowTest : public QObject {
 
   // Closing the window during a flight asks after the flight.
   void closingDuringAFlightAsksAfterIt() {
-    Open();
-    Win->Options().FlyCards = true;
-    Win->Options().FlightSpeed = 1;
-    Win->StackedDeck = StackedDeck();
-    StartNewPlayer();
-    QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);
-    Win->Timer1Tick();
-    QVERIFY(Win->TableWidget()->Flying());
+    ComputerCardInFlight();
     Answer = false;
     QVERIFY(!Win->close());
     QCOMPARE(Questions, 0);

@@ -137,6 +137,18 @@ void StepUntil(TMatchController& c, P pred) {
     if (!StepAutomatically(c)) break;
 }
 
+// Both sides step until pred holds on both, their messages delivered.
+template <typename P>
+void BothUntil(TDuel& duel, P pred) {
+  for (int i = 0; i < 200; ++i) {
+    if (pred(duel.ServerGame.Deal) && pred(duel.ClientGame.Deal)) return;
+    StepUntil(duel.Server, pred);
+    StepUntil(duel.Client, pred);
+    duel.ToClient.Pump();
+    duel.ToServer.Pump();
+  }
+}
+
 TEST(DuelPipe, PacingOfTheContinueButtons) {
   std::mt19937_64 rng(7);
   TDuel duel(10, &rng);
@@ -159,13 +171,7 @@ TEST(DuelPipe, PacingOfTheContinueButtons) {
   EXPECT_EQ(duel.ClientGame.Deal.PlayPhase, 2);
 
   // The first trick: both sides play until it is complete.
-  auto trickDone = [](const TDealState& d) { return d.TurnState == kTurnTrickComplete; };
-  for (int i = 0; i < 4; ++i) {
-    StepUntil(duel.Server, trickDone);
-    StepUntil(duel.Client, trickDone);
-    duel.ToClient.Pump();
-    duel.ToServer.Pump();
-  }
+  BothUntil(duel, [](const TDealState& d) { return d.TurnState == kTurnTrickComplete; });
   ASSERT_EQ(duel.ServerGame.Deal.TurnState, kTurnTrickComplete);
   ASSERT_EQ(duel.ClientGame.Deal.TurnState, kTurnTrickComplete);
   // Only the side whose opponent won the trick may collect first.
@@ -182,14 +188,7 @@ TEST(DuelPipe, PacingOfTheContinueButtons) {
   EXPECT_EQ(winner.Continue(2), TContinueVerdict::Ok);
 
   // The end of the deal: the client scores first, the server after its "o".
-  auto dealOver = [](const TDealState& d) { return d.TurnState == kTurnDealOver; };
-  for (int i = 0; i < 200; ++i) {
-    if (dealOver(duel.ServerGame.Deal) && dealOver(duel.ClientGame.Deal)) break;
-    StepUntil(duel.Server, dealOver);
-    StepUntil(duel.Client, dealOver);
-    duel.ToClient.Pump();
-    duel.ToServer.Pump();
-  }
+  BothUntil(duel, [](const TDealState& d) { return d.TurnState == kTurnDealOver; });
   ASSERT_EQ(duel.ServerGame.Deal.TurnState, kTurnDealOver);
   ASSERT_EQ(duel.ClientGame.Deal.TurnState, kTurnDealOver);
   EXPECT_FALSE(duel.Server.ContinueOpen());
