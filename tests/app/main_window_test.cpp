@@ -337,6 +337,24 @@ class TMainWindowTest : public QObject {
     QVERIFY(ListHistoryFiles((FolderPath() + QStringLiteral("/History")).toStdString()).empty());
   }
 
+  // A net-game choice left in the options file by an older copy: until the
+  // duel is played, the menu lists and starts from the same club.
+  void theNetGameChoiceCannotSplitTheMenuFromTheMatch() {
+    InstallClub();
+    StoreProfile({(FolderPath() + QStringLiteral("/Zembra.clb")).toStdString(), false},
+                 MakeProfileLine("Anna", 1.5, 4, 300, EncodePassword("")), false);
+    StoreProfile({(FolderPath() + QStringLiteral("/Zembra.net")).toStdString(), false},
+                 MakeProfileLine("Boris", 0.5, 2, 100, EncodePassword("")), false);
+    Open();
+    Win->Options().NetGame = true;
+    Win->RelabelAll();
+    QVERIFY(Win->PlayerButton(0)->text().contains(QStringLiteral("Anna")));
+    QTest::mouseClick(Win->PlayerButton(0), Qt::LeftButton);
+    QCOMPARE(Win->PlayerName(2), QStringLiteral("Anna"));
+    QCOMPARE(Win->GameState().Match.MatchNo, 5);
+    QVERIFY(Win->PlayMode().Kind == TPlayKind::Computer);
+  }
+
   void aMissingClubFileEndsTheProgram() {
     Win = std::make_unique<TMainWindow>();
     Win->SetProgramFolder(FolderPath());  // no club files here
