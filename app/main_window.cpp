@@ -373,17 +373,12 @@ void TMainWindow::Timer1Tick() {
   if (View.Screen == TScreen::Table) {
     // At the table a tick lets the computer move; a tick that comes while
     // a card flies waits for it (one waiting tick is enough).
-    if (TableBusy()) {
-      if (!TickWaiting) {
-        TickWaiting = true;
-        Inputs.push_back([this] {
-          TickWaiting = false;
-          Tick();
-        });
-      }
-      return;
-    }
-    Input([this] { Tick(); });
+    if (TickWaiting) return;
+    TickWaiting = true;
+    Input([this] {
+      TickWaiting = false;
+      Tick();
+    });
     return;
   }
   switch (View.Screen) {

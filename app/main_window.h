@@ -143,9 +143,9 @@ class TMainWindow : public QWidget, private TSeat {
   void LeaveTable();
   void FinishMatch();
   void ShowCount();
-  bool FlyToTable(const TEngineEvent& e);
-  bool FlyTrickAway(int winner);
-  bool FlyDrawn(const TEngineEvent& e);
+  void FlyToTable(const TEngineEvent& e);
+  void FlyTrickAway(int winner);
+  void FlyDrawn(const TEngineEvent& e);
   QString TextOf(const TText& t) const;
   void PlaySound(const std::string& name, bool wait = false);
   void SetCursorShape(Qt::CursorShape shape);

@@ -105,8 +105,12 @@ void TMainWindow::StartMatch(int slot) {
 }
 
 void TMainWindow::ContinueClick() {
+  // The press is taken at once: the button does not stay lit while the
+  // trick it collects is still flying away.
+  Button1->setEnabled(false);
   Input([this] {
-    if (Match && Game.Deal.InDeal) Match->Continue(2);
+    if (!Match || !Game.Deal.InDeal) return;
+    if (Match->Continue(2) != TContinueVerdict::Ok) Button1->setEnabled(Match->ContinueOpen());
   });
 }
 
@@ -126,6 +130,7 @@ void TMainWindow::OnEvent(const TEngineEvent& e) { Steps.push_back({e, ShownOf(G
 void TMainWindow::Pump() {
   if (Pumping) return;
   Pumping = true;
+  bool shown = false;
   while (!Table->Flying()) {
     if (!Steps.empty()) {
       const TStep step = std::move(Steps.front());
@@ -134,11 +139,16 @@ void TMainWindow::Pump() {
       InStep = true;
       ShowStep(step.Event);
       InStep = false;
+      shown = true;
       continue;
     }
-    // Everything is shown: the table shows the game as it stands.
-    View.Shown = ShownOf(Game);
-    Table->update();
+    // Everything is shown: the table shows the game as it stands (an idle
+    // tick, which showed nothing, repaints nothing).
+    if (shown) {
+      View.Shown = ShownOf(Game);
+      Table->update();
+      shown = false;
+    }
     if (Inputs.empty()) break;
     const std::function<void()> action = std::move(Inputs.front());
     Inputs.pop_front();
@@ -203,11 +213,11 @@ void TMainWindow::Tick() {
   Match->Tick();
 }
 
-bool TMainWindow::FlyToTable(const TEngineEvent& e) {
+void TMainWindow::FlyToTable(const TEngineEvent& e) {
   const TDealState& d = View.Shown.Deal;
   const TTableLayout& l = View.Layout;
   const TRect to = l.TableCard[e.Player];
-  if (!Settings.FlyCards || !isVisible()) return false;
+  if (!Settings.FlyCards || !isVisible()) return;
   // The card leaves its old place in the fan, which still held it.
   const TRect from = HandSlotRect(l, e.Player, d.HandCount[e.Player] + 1, e.Slot);
   View.TableHidden[e.Player] = true;
@@ -217,11 +227,10 @@ bool TMainWindow::FlyToTable(const TEngineEvent& e) {
     View.TableHidden[player] = false;
     Pump();
   });
-  return true;
 }
 
-bool TMainWindow::FlyTrickAway(int winner) {
-  if (!Settings.FlyCards || !isVisible()) return false;
+void TMainWindow::FlyTrickAway(int winner) {
+  if (!Settings.FlyCards || !isVisible()) return;
   const TTableLayout& l = View.Layout;
   // Both cards leave together towards the winner's edge of the window.
   const QRect area(l.TableCard[1].X, l.TableCard[1].Y, l.Card.W,
@@ -247,11 +256,10 @@ bool TMainWindow::FlyTrickAway(int winner) {
     View.TableHidden[1] = View.TableHidden[2] = false;
     Pump();
   });
-  return true;
 }
 
-bool TMainWindow::FlyDrawn(const TEngineEvent& e) {
-  if (!Settings.FlyCards || !isVisible()) return false;
+void TMainWindow::FlyDrawn(const TEngineEvent& e) {
+  if (!Settings.FlyCards || !isVisible()) return;
   const TDealState& d = View.Shown.Deal;
   const TTableLayout& l = View.Layout;
   if (!DrawRun) {
@@ -281,7 +289,6 @@ bool TMainWindow::FlyDrawn(const TEngineEvent& e) {
     View.HiddenInHand.erase(key);
     Pump();
   });
-  return true;
 }
 
 void TMainWindow::ShowCycleEnd(const TCycleWindow& cycle) {

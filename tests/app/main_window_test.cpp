@@ -493,6 +493,8 @@ class TMainWindowTest : public QObject {
     QCOMPARE(Win->PendingInputs(), 0);
     // The player's own card flew as well, and the continue button collects.
     QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);
+    QVERIFY(Win->TableWidget()->Flying());              // the trick leaves
+    QVERIFY(!Win->ContinueButton()->isEnabled());       // and the press is taken at once
     QTRY_VERIFY_WITH_TIMEOUT(!Win->TableBusy(), 5000);
     QVERIFY(d.TableCard[1].IsEmpty() && d.TableCard[2].IsEmpty());
     QCOMPARE(int(d.HandCount[2]), 6);  // drawn from the stock
