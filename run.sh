@@ -1,18 +1,23 @@
 #!/bin/sh
-# Installs what is missing, builds, installs the program into its own
-# folder (~/Games/Zembra) and starts it from there.
+# Installs what is missing, builds the program (only what is installed),
+# installs it into its own folder (~/Games/Zembra) with a desktop entry and
+# an icon, and starts it from there.
 set -eu
 cd "$(dirname "$0")"
 ./tools/install_deps.sh
-./tools/build.sh
+./tools/build.sh zembra zembra-install-club
 home="${HOME:-/root}"
 folder="$home/Games/Zembra"
 mkdir -p "$folder"
-# Replace the program atomically; the player's files beside it stay.
-cp build/app/zembra "$folder/zembra.new"
-mv -f "$folder/zembra.new" "$folder/zembra"
+# Replace the program atomically; the player's files beside it stay. An
+# unchanged program is left alone.
+if ! cmp -s build/app/zembra "$folder/zembra"; then
+  cp build/app/zembra "$folder/zembra.new"
+  mv -f "$folder/zembra.new" "$folder/zembra"
+fi
 # The club files the program needs beside it; existing ones are kept.
 ./build/tools/zembra-install-club "$folder"
+./tools/install_desktop.sh "$folder" build/generated/art/ZembraIcon.png
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "Installed in $folder. No display found: start $folder/zembra from a desktop session."
   exit 0

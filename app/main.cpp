@@ -2,6 +2,7 @@
 // and writes its files beside the executable.
 #include <QApplication>
 #include <QFile>
+#include <QIcon>
 
 #include "resources/fonts.h"
 #include "app/main_window.h"
@@ -10,6 +11,9 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Zembra"));
+  // The desktop entry's name ties the window to its menu entry and icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("zembra"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/art/ZembraIcon.png")));
   zembra::LoadBundledFonts();
   QFile words(QStringLiteral(":/text/words.tsv"));
   if (words.open(QIODevice::ReadOnly)) zembra::Words().Load(words.readAll().toStdString());

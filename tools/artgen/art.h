@@ -58,6 +58,8 @@ void addMenuPictures(ArtBook& book, const QString& fontFamily);  // menu_picture
 // Loads the lettering font from a file and returns its family; throws.
 QString loadLetteringFont(const QString& fontFile);  // titles.cpp
 void addCursors(ArtBook& book);                             // cursors.cpp
+// The program's icon, from the large heart faces (call after addCardFaces).
+void addIcon(ArtBook& book);                                // icon.cpp
 void addButtonPieces(ArtBook& book);                        // button_pieces.cpp
 void addCountPictures(ArtBook& book, const QString& fontFamily);  // count_pictures.cpp
 void addCyclePictures(ArtBook& book, const QString& fontFamily);  // cycle_pictures.cpp

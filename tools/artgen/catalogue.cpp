@@ -41,6 +41,8 @@ std::vector<PictureSpec> catalogue() {
     put(list, name + "RB", 198, 146);
   }
 
+  put(list, "ZembraIcon", 256, 256);
+
   put(list, "FonG", 760, 500);
   put(list, "FonGB", 1520, 1000);
 

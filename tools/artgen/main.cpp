@@ -46,6 +46,7 @@ void drawAll(const QString& deck, const QString& font, const QString& outDir) {
   art::addButtonPieces(book);
   art::addCountPictures(book, lettering);
   art::addCyclePictures(book, lettering);
+  art::addIcon(book);
   book.writeTo(outDir);
 }
 
