@@ -11,6 +11,10 @@ class QLineEdit;
 
 namespace zembra {
 
+// The refusal shown for a text the club files cannot store (empty when it
+// can): the rule, and for a visible field the characters refused.
+QString StorableRefusal(const QString& text, bool secret);
+
 struct TLoginTyped {
   QString Name;      // as typed, at most 20 characters
   QString Password;  // at most 5 characters
@@ -37,6 +41,10 @@ class TLoginDialog : public QDialog {
   void Confirm();
 
  private:
+  // Removes what the club files cannot store (code page 1251) from a field
+  // and says why on the status line; false when something was removed.
+  bool KeepStorable(QLineEdit* edit);
+
   bool NewPlayer;
   QLineEdit* Name;
   QLineEdit* Password;

@@ -20,6 +20,7 @@
 #include "ai/endgame_search.h"
 #include "engine/rules.h"
 #include "resources/fonts.h"
+#include "resources/hints.h"
 #include "app/media.h"
 #include "app/pictures.h"
 #include "app/screens_painter.h"
@@ -167,7 +168,6 @@ void TMainWindow::BuildMenuButtons() {
     TFormTopTen window(ClubPath(), Mode.UsesNetClub(), this);
     RunModal(window);
   });
-  Button9->setToolTip(QString::fromStdString(W(89)) + QStringLiteral(":30"));
   connect(BHistory, &QPushButton::clicked, this, [this] {
     if (TableBusy()) return;
     PlaySound("WOpenFo");
@@ -225,6 +225,7 @@ void TMainWindow::Relabel() {
   Button11->setText(Row(4));
   BMode->setText(Row(6));
   BHistory->setText(Row(5));
+  Button9->setToolTip(Row(89) + QStringLiteral(":30"));
   Button2->setText(Row(21));
   ButtonChat->setText(Row(158));
   ActGenCount->setText(Row(25));
@@ -294,7 +295,9 @@ void TMainWindow::OpenOptions() {
   host.LookChanged = [this] {
     SetCursorShape(Qt::ArrowCursor);
     TOrvCardsButton::SetNataAll(this, Settings.NewButtons);
-    Table->update();
+    // Fonts reach the menu's and the table's buttons at once.
+    ApplyLayout();
+    if (View.Screen == TScreen::Menu) RefreshRecentPlayers();
   };
   host.OpenSpeedDialog = [this](int) { OpenSpeed(); };
   host.Folder = Folder.toStdString();
@@ -475,6 +478,7 @@ void TMainWindow::showEvent(QShowEvent* e) {
 
 void TMainWindow::ReadOptionsFile() {
   OptionsRead = true;
+  InstallHints();
   const std::string path = (Folder + QLatin1Char('/') + QLatin1String(kOptionsFileName)).toStdString();
   Settings = ReadOptions(ReadWholeFile(path)).Settings;
   Language() = Settings.Language <= 9 ? Settings.Language : 0;

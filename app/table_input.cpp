@@ -9,6 +9,8 @@
 #include "app/media.h"
 #include "app/pictures.h"
 #include "app/table_painter.h"
+#include "resources/cursors.h"
+#include "resources/hints.h"
 #include "engine/rules.h"
 #include "resources/text.h"
 #include "resources/words.h"
@@ -89,18 +91,7 @@ bool TMainWindow::MenuAttachedAt(int x, int y) const {
 }
 
 void TMainWindow::SetCursorShape(Qt::CursorShape shape) {
-  if (!Settings.OwnCursor) {
-    Table->setCursor(shape);
-    return;
-  }
-  // The program's own cursors; hot spots: arrow tip (2, 2), fingertip (12, 2).
-  static const QCursor arrow(Picture(QStringLiteral("CURARROW")), 2, 2);
-  static const QCursor hand(Picture(QStringLiteral("CURHAND")), 12, 2);
-  const QCursor& own = shape == Qt::PointingHandCursor ? hand : arrow;
-  if (own.pixmap().isNull())
-    Table->setCursor(shape);
-  else
-    Table->setCursor(own);
+  Table->setCursor(ProgramCursor(shape, Settings.OwnCursor));
 }
 
 void TMainWindow::ResetRevealBuffer() { RevealBuffer.clear(); }
@@ -124,14 +115,20 @@ bool TMainWindow::ShowHint(QHelpEvent* e) {
   const TTableLayout& l = View.Layout;
   const double s = l.Scale.S;
   const int x = e->pos().x(), y = e->pos().y();
+  auto area = [](int left, int top, int right, int bottom) { return QRect(QPoint(left, top), QPoint(right, bottom)); };
   for (int p = 1; p <= 2; ++p) {
     const TRect& b = l.Board[p];
     if (!b.Contains(x, y)) continue;
     const int bx = x - b.X, by = y - b.Y;
+    // Each balloon is bound to its part of the board: it closes when the
+    // mouse leaves that part.
+    const int topEnd = b.Y + static_cast<int>(38 * s);
+    const QRect numbers = area(b.X + static_cast<int>(46 * s), b.Y + static_cast<int>(41 * s),
+                               b.X + static_cast<int>(94 * s), b.Bottom() - 1);
     if (by <= 38 * s) {
-      QToolTip::showText(e->globalPos(), Row(428), Table);
+      ShowHintBalloon(e->globalPos(), Row(428), Table, area(b.X, b.Y, b.Right() - 1, topEnd));
     } else if (by >= 41 * s && bx >= 46 * s && bx <= 94 * s) {
-      QToolTip::showText(e->globalPos(), Row(429), Table);
+      ShowHintBalloon(e->globalPos(), Row(429), Table, numbers);
     } else {
       QToolTip::hideText();
     }
@@ -145,7 +142,8 @@ bool TMainWindow::ShowHint(QHelpEvent* e) {
                              .arg(Row(85).toHtmlEscaped())
                              .arg(MatchInCycle(m.MatchNo))
                              .arg(kCycleLength);
-    QToolTip::showText(e->globalPos(), text, Table);
+    const TRect& r = l.MatchNumber;
+    ShowHintBalloon(e->globalPos(), text, Table, QRect(r.X, r.Y, r.W, r.H));
     return true;
   }
   QToolTip::hideText();

@@ -1,6 +1,7 @@
 #include "app/table_painter.h"
 
 #include <QFontMetrics>
+#include <algorithm>
 #include <cmath>
 
 #include "resources/fonts.h"
@@ -37,8 +38,21 @@ TRect HandSlotRect(const TTableLayout& l, int player, int n, int slot) {
   return {h.X + lefts[slot - 1], y, l.Card.W, l.Card.H};
 }
 
+QColor WindowColour(const TPaintContext& c) {
+  // Green, maroon, brown, olive, teal, navy, purple.
+  static const QRgb kColours[] = {0x008000, 0x800000, 0x804000, 0x808000, 0x008080, 0x000080, 0x800080};
+  if (c.View.Screen == TScreen::Menu && c.Settings.MenuDesign == 1) return QColor(0x78, 0x00, 0xC8);
+  if (c.Settings.BackgroundPattern == 0)
+    return QColor(kColours[std::clamp(c.Settings.BackgroundColour, 0, 6)]);
+  return {};
+}
+
 void PaintBackground(QPainter& p, const TPaintContext& c) {
   const TRect& client = c.View.Layout.Client;
+  if (const QColor plain = WindowColour(c); plain.isValid()) {
+    p.fillRect(Q(client), plain);
+    return;
+  }
   // The background stretched to the client once per size, not on every paint.
   static QPixmap scaled;
   static qint64 scaledKey = -1;

@@ -17,6 +17,10 @@ struct TPaintContext {
   const TSettings& Settings;
 };
 
+// The window's plain colour when no background picture is shown: the
+// purple main-menu design on the menu, the background pattern 0 in its
+// chosen colour; invalid (the picture) otherwise.
+QColor WindowColour(const TPaintContext& c);
 void PaintBackground(QPainter& p, const TPaintContext& c);
 void PaintTable(QPainter& p, const TPaintContext& c);
 void PaintHand(QPainter& p, const TPaintContext& c, int player);

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPainter>
 
+#include "resources/cursors.h"
 #include "resources/fonts.h"
 #include "resources/orv_cards_button.h"
 #include "resources/strip_animation.h"
@@ -124,7 +125,7 @@ TFormCount::TFormCount(const TCount& count, const QString& playerName, TSettings
   }
 
   Button1 = new TOrvCardsButton(QStringLiteral("Ok"), this);
-  Button1->setGeometry(5, l.OkTop, 315, 30);
+  Button1->setGeometry(2, l.OkTop, 315, 30);
   Button1->setFont(RoleFont(Settings, TFontRoleId::Decor, 20, true));
   Button1->SetColorSB(DesignShown == 4 ? TColorSB::DCards : TColorSB::DRed);
   Button1->SetLightFont(true);
@@ -134,6 +135,10 @@ TFormCount::TFormCount(const TCount& count, const QString& playerName, TSettings
   Button1->setPalette(pal);
   Button1->SetNata(Settings.NewButtons);
   Button1->setDefault(true);
+  // The arrow over the window, the hand over its button: the system's or
+  // the program's own.
+  setCursor(ProgramCursor(Qt::ArrowCursor, Settings.OwnCursor));
+  Button1->setCursor(ProgramCursor(Qt::PointingHandCursor, Settings.OwnCursor));
   connect(Button1, &QPushButton::clicked, this, [this] {
     RxGIFAn1->Clear();
     accept();

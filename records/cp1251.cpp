@@ -45,4 +45,22 @@ std::string Convert(std::string_view in, const char* to, const char* from) {
 std::string Utf8ToCp1251(std::string_view utf8) { return Convert(utf8, "CP1251", "UTF-8"); }
 std::string Cp1251ToUtf8(std::string_view bytes) { return Convert(bytes, "UTF-8", "CP1251"); }
 
+std::string Cp1251Misfits(std::string_view utf8) {
+  std::string misfits;
+  size_t i = 0;
+  while (i < utf8.size()) {
+    const unsigned char lead = static_cast<unsigned char>(utf8[i]);
+    size_t len = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 0;
+    bool valid = len > 0 && i + len <= utf8.size();
+    for (size_t k = 1; valid && k < len; ++k)
+      valid = (static_cast<unsigned char>(utf8[i + k]) & 0xC0) == 0x80;
+    std::string ch = valid ? std::string(utf8.substr(i, len)) : std::string("\xEF\xBF\xBD");
+    i += valid ? len : 1;
+    if (len == 1) continue;  // ASCII: all of it is in the code page
+    if (valid && Utf8ToCp1251(ch) != "?") continue;
+    if (misfits.find(ch) == std::string::npos) misfits += ch;
+  }
+  return misfits;
+}
+
 }  // namespace zembra

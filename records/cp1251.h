@@ -11,4 +11,9 @@ namespace zembra {
 std::string Utf8ToCp1251(std::string_view utf8);
 std::string Cp1251ToUtf8(std::string_view bytes);
 
+// The characters of a UTF-8 text that the code page lacks, each once, in
+// the order they first appear (UTF-8); empty when the whole text can be
+// stored unchanged. Malformed UTF-8 counts as one U+FFFD.
+std::string Cp1251Misfits(std::string_view utf8);
+
 }  // namespace zembra

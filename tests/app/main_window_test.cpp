@@ -1,183 +1,17 @@
 // The game window on the offscreen platform: a player's clicks, the
 // continue button through a deal, a whole match to "Exit to menu", and the
 // ways of leaving a match.
-#include <QDialog>
-#include <QLabel>
-#include <QMenu>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QtTest>
-#include <cmath>
-
-#include "ai/computer.h"
-#include "app/login_dialog.h"
-#include "app/main_window.h"
-#include "app/media.h"
-#include "records/club_file.h"
-#include "records/history_file.h"
-#include "app/table_painter.h"
-#include "engine/rules.h"
-#include "resources/words.h"
+#include "window_fixture.h"
 
 using namespace zembra;
+using namespace zembra_test;
 
-namespace {
-
-class TRecordingMedia : public TMedia {
- public:
-  void PlayEffect(const std::string& name, bool, bool enabled) override {
-    if (enabled) Effects.push_back(name);
-  }
-  bool SpeakCard(TCardCode code) override {
-    Spoken.push_back(code);
-    return true;
-  }
-  int Count(const std::string& name) const {
-    return static_cast<int>(std::count(Effects.begin(), Effects.end(), name));
-  }
-  std::vector<std::string> Effects;
-  std::vector<TCardCode> Spoken;
-};
-
-int test_SlotOf(const TDealState& d, const char* token) {
-  for (int s = 1; s <= d.HandCount[2]; ++s)
-    if (d.Hand[2][s] == *CardFromAscii(token)) return s;
-  return 0;
-}
-
-QPoint SlotCentre(const TMainWindow& w, int player, int slot) {
-  const TDealState& d = const_cast<TMainWindow&>(w).GameState().Deal;
-  const TRect r = HandSlotRect(w.ViewState().Layout, player, d.HandCount[player], slot);
-  return QPoint(r.X + 8, r.Y + r.H / 2);
-}
-
-}  // namespace
-
-class TMainWindowTest : public QObject {
+class TMainWindowTest : public TWindowFixture {
   Q_OBJECT
 
- private:
-  TRecordingMedia Sounds;
-  std::unique_ptr<TMainWindow> Win;
-  bool Answer = true;
-  QStringList Messages;
-  int Questions = 0;
-  int CountWindows = 0;
-
-  // A window past the intro, answering every modal window itself.
-  std::unique_ptr<QTemporaryDir> Dir;
-  QString FolderPath() const { return Dir->path(); }
-
-  void InstallClub() {
-    for (const char* name : {kClubFileName, kNetClubFileName})
-      InstallClubFile((FolderPath() + QLatin1Char('/') + QLatin1String(name)).toStdString());
-  }
-
-  void Open() {
-    InstallClub();
-    Win = std::make_unique<TMainWindow>();
-    Win->SetProgramFolder(FolderPath());
-    Win->ShowMessage = [this](const QString& text) { Messages << text; };
-    Win->RunModal = [this](QDialog& d) {
-      if (auto* login = qobject_cast<TLoginDialog*>(&d)) {
-        login->Confirm();
-        return login->result();
-      }
-      ++CountWindows;
-      return int(QDialog::Accepted);
-    };
-    Win->AskYesNo = [this](const QString&, const QString&) {
-      ++Questions;
-      return Answer;
-    };
-    Win->show();
-    Win->Options().FlyCards = false;  // after the options file has been read
-    Win->EndIntro();
-  }
-
-  // Trump spades; the computer holds the nine of trumps (it leads) and
-  // king and queen of clubs: it leads the queen of clubs. The player
-  // holds two clubs, so diamonds and hearts are refused.
-  static TDeck StackedDeck() {
-    const char* deck[] = {"Kc", "Qc", "9d", "Jd", "9h", "9s", "Ac", "Tc", "Ad", "Td", "Ah", "Th",
-                          "Jc", "9c", "Kd", "Qd", "Kh", "Qh", "Jh", "Js", "Qs", "Ks", "Ts", "As"};
-    TDeck stacked;
-    for (int i = 0; i < 24; ++i) stacked[i + 1] = *CardFromAscii(deck[i]);
-    return stacked;
-  }
-
-  // A new player's first deal of the stacked deck with card flights at the
-  // slowest speed (about half a second a flight): the computer's queen of
-  // clubs is on its way to the table.
-  void ComputerCardInFlight() {
-    Open();
-    Win->Options().FlyCards = true;
-    Win->Options().FlightSpeed = 1;
-    Win->StackedDeck = StackedDeck();
-    StartNewPlayer();
-    QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);
-    Win->Timer1Tick();
-    QCOMPARE(Win->GameState().Deal.TableCard[1], *CardFromAscii("Qc"));
-    QVERIFY(Win->TableWidget()->Flying());
-  }
-
-  void StartNewPlayer() {
-    QTest::mouseClick(Win->NewPlayerButton(), Qt::LeftButton);
-    QVERIFY(Win->GameState().Deal.InDeal);
-  }
-
-  // Clicks the first card the follow rule allows.
-  void PlayerPlaysFirstLegal() {
-    TDealState& d = Win->GameState().Deal;
-    for (int s = 1; s <= d.HandCount[2]; ++s) {
-      if (d.Leader == TLeader::Co && IsIllegalFollow(d, s)) continue;
-      QTest::mouseClick(Win->TableWidget(), Qt::LeftButton, {}, SlotCentre(*Win, 2, s));
-      return;
-    }
-    QFAIL("no legal card");
-  }
-
-  // Plays the current deal to its end: the player's clicks, the computer's
-  // ticks, the continue button after every trick.
-  void PlayDeal() {
-    TDealState& d = Win->GameState().Deal;
-    for (int guard = 0; guard < 100 && d.TurnState != kTurnDealOver; ++guard) {
-      switch (d.TurnState) {
-        case kTurnPlayer1:
-          QVERIFY(!Win->ContinueButton()->isEnabled());
-          Win->Timer1Tick();
-          break;
-        case kTurnPlayer2:
-          QVERIFY(!Win->ContinueButton()->isEnabled());
-          PlayerPlaysFirstLegal();
-          break;
-        case kTurnTrickComplete:
-          QVERIFY(Win->ContinueButton()->isEnabled());
-          QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);
-          break;
-      }
-    }
-    QCOMPARE(int(d.TurnState), int(kTurnDealOver));
-    QVERIFY(Win->ContinueButton()->isEnabled());
-  }
-
  private slots:
-  void init() {
-    Dir = std::make_unique<QTemporaryDir>();
-    Messages.clear();
-    Sounds = TRecordingMedia();
-    SetMedia(&Sounds);
-    Answer = true;
-    Questions = 0;
-    CountWindows = 0;
-  }
-  void cleanup() {
-    if (Win) {
-      Win->AskYesNo = [](const QString&, const QString&) { return true; };
-      Win.reset();
-    }
-    SetMedia(nullptr);
-  }
+  void init() { FixtureInit(); }
+  void cleanup() { FixtureCleanup(); }
 
   void introEndsWithAKeyRelease() {
     InstallClub();
@@ -593,13 +427,6 @@ class TMainWindowTest : public QObject {
   }
 };
 
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  QFile words(QStringLiteral(":/text/words.tsv"));
-  if (words.open(QIODevice::ReadOnly)) Words().Load(words.readAll().toStdString());
-  TMainWindowTest test;
-  return QTest::qExec(&test, argc, argv);
-}
+ZEMBRA_WINDOW_TEST_MAIN(TMainWindowTest)
 
 #include "main_window_test.moc"
