@@ -33,7 +33,7 @@ TEST(Words, LoadsRowsAndLanguagesWithEscapes) {
   EXPECT_EQ(w.Text(7, 0), " x \t \\ ");
   // Outside the table: empty, never a failure.
   EXPECT_EQ(w.Text(-1, 0), "");
-  EXPECT_EQ(w.Text(1065, 0), "");
+  EXPECT_EQ(w.Text(kWordRows, 0), "");
   EXPECT_EQ(w.Text(5, 10), "");
   EXPECT_FALSE(w.Load("abc\tdef\n"));
   EXPECT_FALSE(w.Load("2000\tdef\n"));
@@ -52,8 +52,11 @@ TEST(Words, TableConventions) {
   EXPECT_EQ(w.Text(8, 0), " The members of club    Games   Rating ");
   EXPECT_EQ(w.Text(433, 0), "Twenty");
   EXPECT_EQ(w.Text(74, 0), "Mr.X");
-  // The English cells of rows 1058 to 1064 are empty.
-  for (int row = 1058; row <= 1064; ++row) EXPECT_EQ(w.Text(row, 0), "") << row;
+  // The English cells of rows 1058 to 1062 are empty; 1063 and 1064 head the
+  // top-ten window for games against the computer and for net duels.
+  for (int row = 1058; row <= 1062; ++row) EXPECT_EQ(w.Text(row, 0), "") << row;
+  EXPECT_EQ(w.Text(1063, 0), "WINDOWS. LOCAL GAMES WITH PC");
+  EXPECT_EQ(w.Text(1064, 0), "WINDOWS. NET GAMES");
 }
 
 // Only the English cells write an apostrophe as a backquote; every other
@@ -86,10 +89,38 @@ TEST(Words, EveryListedRowInEveryLanguage) {
       EXPECT_EQ(t.find("\n\r") != std::string::npos, w.Text(row, 0).find("\n\r") != std::string::npos)
           << "row " << row << " language " << lang;
     }
-    // Rows 1058 to 1064: only the Russian cell.
-    for (int row = 1058; row <= 1064; ++row)
+    // Rows 1058 to 1062: only the Russian cell.
+    for (int row = 1058; row <= 1062; ++row)
       EXPECT_EQ(w.Text(row, lang).empty(), lang != 1) << "row " << row << " language " << lang;
   }
+}
+
+// The top-ten headings and this program's own rows (1065 and up) are filled in
+// every language, keep the English placeholders, and are translated: only a
+// few short names may read the same as the English.
+TEST(Words, OwnRowsInEveryLanguage) {
+  const TWords& w = Table();
+  struct TRange {
+    int First, Last;
+  };
+  for (const TRange r : {TRange{1063, 1064}, TRange{1065, 1078}})
+    for (int row = r.First; row <= r.Last; ++row) {
+      const std::string& english = w.Text(row, 0);
+      ASSERT_FALSE(english.empty()) << row;
+      const bool placeholder = english.find("%1") != std::string::npos;
+      for (int lang = 1; lang < kLanguages; ++lang) {
+        const std::string& t = w.Text(row, lang);
+        EXPECT_FALSE(t.empty()) << "row " << row << " language " << lang;
+        EXPECT_EQ(t.find("%1") != std::string::npos, placeholder) << "row " << row << " language " << lang;
+        // "Version" is also the German and French word.
+        if (row != 1069 || (lang != 2 && lang != 3)) {
+          EXPECT_NE(t, english) << "row " << row << " language " << lang;
+        }
+      }
+    }
+  // The two headings keep the product line's name in capitals.
+  for (int lang = 0; lang < kLanguages; ++lang)
+    for (int row : {1063, 1064}) EXPECT_EQ(w.Text(row, lang).rfind("WINDOWS. ", 0), 0u) << row << " " << lang;
 }
 
 // Glossary terms that once were left in English or mistaken: the word for
@@ -115,6 +146,7 @@ TEST(Words, GlossaryTerms) {
     EXPECT_NE(w.Text(row, 5).find("牌背"), std::string::npos) << row;
     EXPECT_EQ(w.Text(row, 5).find("牌面"), std::string::npos) << row;
   }
+  EXPECT_EQ(w.Text(1072, 5), "牌面");
 }
 
 TEST(Words, FixedRussianTextsAndPaddedHeadings) {
