@@ -1,5 +1,6 @@
 // The localisation table: every text the player sees, addressed by row
-// number (0..1064) and language (0..9). Rows are never renumbered.
+// number (0..1099) and language (0..9). Rows are never renumbered; rows 1065
+// and up are this program's own.
 #pragma once
 
 #include <array>
@@ -10,7 +11,7 @@
 
 namespace zembra {
 
-inline constexpr int kWordRows = 1065;
+inline constexpr int kWordRows = 1100;
 inline constexpr int kLanguages = 10;
 
 class TWords {
