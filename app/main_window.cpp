@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QCoreApplication>
 #include <QCloseEvent>
 #include <QDialog>
@@ -121,8 +122,15 @@ TMainWindow::TMainWindow(QWidget* parent) : QWidget(parent) {
   connect(TimerGIF, &QTimer::timeout, this, &TMainWindow::RecordFrame);
 
   View.Screen = TScreen::Intro;
+  if (QScreen* sc = QGuiApplication::primaryScreen()) move(sc->availableGeometry().topLeft());
   SetWindowSize(Settings.WindowSize);
   Relabel();
+  // Every button of the menu and the table: a click that completes a double
+  // click begun on the other screen is dropped.
+  Clock.start();
+  for (auto* b : PlayerButtons) b->installEventFilter(this);
+  for (auto* b : {Button6, Button9, Button10, Button11, BMode, BHistory, Button1, Button2})
+    b->installEventFilter(this);
   ShowTable(false);
   for (auto* b : PlayerButtons) b->hide();
   for (auto* b : {Button6, Button9, Button10, Button11, BMode, BHistory}) b->hide();
@@ -204,16 +212,13 @@ void TMainWindow::BuildTableMenu() {
   ActChangeName = PopupMenu1->addAction(QString(), this, &TMainWindow::ChangeNameClick);
   ActSpeed = PopupMenu1->addAction(QString(), this, &TMainWindow::OpenSpeed);
   PopupMenu1->addSeparator();
-  ActHelp = PopupMenu1->addAction(QString());
-  ActAbout = PopupMenu1->addAction(QString(), this, [this] {
-    QMessageBox::about(this, QStringLiteral("Zembra"),
-                       QStringLiteral("Zembra ") + QString::fromLatin1("V 5.7f"));
-  });
+  ActHelp = PopupMenu1->addAction(QString(), this, [this] { OpenHelp(CurrentHelpTopic()); });
+  ActAbout = PopupMenu1->addAction(QString(), this, &TMainWindow::OpenAbout);
   PopupMenu1->addSeparator();
   ActRadio = PopupMenu1->addAction(QString());
   ActChat = PopupMenu1->addAction(QString());
   // Items whose windows arrive later stay disabled.
-  for (QAction* a : {ActGenCount, ActQuit, ActChangeName, ActHelp, ActRadio, ActChat})
+  for (QAction* a : {ActGenCount, ActQuit, ActChangeName, ActRadio, ActChat})
     a->setEnabled(false);
 }
 
@@ -241,17 +246,31 @@ void TMainWindow::Relabel() {
 
 void TMainWindow::SetWindowSize(int size) {
   Settings.WindowSize = static_cast<uint8_t>(std::clamp(size, 1, 5));
-  QSize screen(1920, 1080);
-  if (QScreen* sc = QGuiApplication::primaryScreen()) screen = sc->availableGeometry().size();
+  // The room for the client area: the screen's available area (without
+  // panels) less the window's frame and title bar.
+  QRect avail(0, 0, 1920, 1080);
+  if (QScreen* sc = screen() ? screen() : QGuiApplication::primaryScreen()) avail = sc->availableGeometry();
+  const QRect frame = frameGeometry(), inner = geometry();
+  const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                         frame.bottom() - inner.bottom());
+  const int roomW = avail.width() - margins.left() - margins.right();
+  const int roomH = avail.height() - margins.top() - margins.bottom();
   View.WindowSize = Settings.WindowSize;
-  View.Layout = MakeLayout(View.WindowSize, screen.width(), screen.height());
+  View.Layout = MakeLayout(View.WindowSize, roomW, roomH);
   ApplyLayout();
+  // The whole frame on the available area: full screen at its top left
+  // corner, the other sizes where they are, pulled back inside.
+  const QSize outer(View.Layout.Client.W + margins.left() + margins.right(),
+                    View.Layout.Client.H + margins.top() + margins.bottom());
+  QPoint at = View.WindowSize == 2 ? avail.topLeft() : frame.topLeft();
+  at.setX(std::clamp(at.x(), avail.left(), std::max(avail.left(), avail.right() + 1 - outer.width())));
+  at.setY(std::clamp(at.y(), avail.top(), std::max(avail.top(), avail.bottom() + 1 - outer.height())));
+  move(at);
 }
 
 void TMainWindow::ApplyLayout() {
   const TTableLayout& l = View.Layout;
   setFixedSize(l.Client.W, l.Client.H);
-  if (View.WindowSize == 2) move(0, 0);  // the whole screen
   Table->setGeometry(0, 0, l.Client.W, l.Client.H);
   const TScale& sc = l.Scale;
   const int fontPx = static_cast<int>(std::lround(14 * sc.S));
@@ -280,6 +299,7 @@ void TMainWindow::ApplyLayout() {
 }
 
 void TMainWindow::ShowTable(bool on) {
+  if (on) ScreenChangedAt = Clock.elapsed();
   for (auto* b : {Button1, Button2, ButtonChat}) b->setVisible(on);
 }
 
@@ -359,6 +379,7 @@ void TMainWindow::EndIntro() {
 
 void TMainWindow::ShowMenu() {
   View.Screen = TScreen::Menu;
+  ScreenChangedAt = Clock.elapsed();
   View.WaitBanner = false;
   ShowTable(false);
   for (auto* b : PlayerButtons) b->show();
@@ -429,6 +450,15 @@ void TMainWindow::keyReleaseEvent(QKeyEvent* e) {
   QWidget::keyReleaseEvent(e);
 }
 
+void TMainWindow::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_F1 && !IntroShown()) {
+    OpenHelp(CurrentHelpTopic());
+    return;
+  }
+  if (!e->isAutoRepeat() && TableKey(e->key())) return;
+  QWidget::keyPressEvent(e);
+}
+
 void TMainWindow::mouseReleaseEvent(QMouseEvent* e) {
   if (IntroShown()) {
     EndIntro();
@@ -437,7 +467,17 @@ void TMainWindow::mouseReleaseEvent(QMouseEvent* e) {
   QWidget::mouseReleaseEvent(e);
 }
 
+bool TMainWindow::StaleSecondClick(QEvent* e) {
+  if (e->type() != QEvent::MouseButtonPress && e->type() != QEvent::MouseButtonDblClick) return false;
+  const qint64 now = Clock.elapsed();
+  const bool stale = LastPressAt >= 0 && ScreenChangedAt >= LastPressAt &&
+                     now - LastPressAt <= QApplication::doubleClickInterval();
+  LastPressAt = now;
+  return stale;
+}
+
 bool TMainWindow::eventFilter(QObject* watched, QEvent* e) {
+  if (watched != ButtonChat && qobject_cast<QPushButton*>(watched) && StaleSecondClick(e)) return true;
   if (watched == ButtonChat) {
     if (e->type() == QEvent::FocusIn || e->type() == QEvent::FocusOut) ResetRevealBuffer();
     if (e->type() == QEvent::KeyPress) {

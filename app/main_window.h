@@ -6,6 +6,7 @@
 // arrives while the table is still showing earlier events waits its turn.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QPushButton>
 #include <QTimer>
 #include <QWidget>
@@ -17,6 +18,7 @@
 #include <vector>
 
 #include "app/gif_recorder.h"
+#include "app/help_window.h"
 #include "app/table_view.h"
 #include "app/view_state.h"
 #include "engine/game.h"
@@ -69,6 +71,14 @@ class TMainWindow : public QWidget, private TSeat {
   // The options dialog and the card speed dialog.
   void OpenOptions();
   void OpenSpeed();
+  // The help at a topic (a window beside the game) and the about box.
+  void OpenHelp(THelpTopic topic);
+  void OpenAbout();
+  THelpTopic CurrentHelpTopic() const;
+  THelpWindow* HelpWindow() const { return Help; }
+  // A key at the table: 1-6 play the n-th card, Enter or Space presses the
+  // continue button; false when the key means nothing there.
+  bool TableKey(int key);
 
   // The folder the program reads and writes its files in (its own).
   void SetProgramFolder(const QString& folder) { Folder = folder; }
@@ -120,6 +130,7 @@ class TMainWindow : public QWidget, private TSeat {
   void closeEvent(QCloseEvent* e) override;
   void showEvent(QShowEvent* e) override;
   void keyReleaseEvent(QKeyEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
 
@@ -178,6 +189,9 @@ class TMainWindow : public QWidget, private TSeat {
 
   QString Folder;
   bool OptionsRead = false;
+  THelpWindow* Help = nullptr;
+  // A refused card: the sound, a shake of the card and the reason as the hand's hint.
+  void RefuseCard(TCardCode card, int reasonRow);
   // The local club: the file of the current mode, the profile that plays.
   std::string ClubPath() const;
   bool CheckClubFiles();
@@ -203,6 +217,11 @@ class TMainWindow : public QWidget, private TSeat {
   };
   std::deque<TStep> Steps;
   std::deque<std::function<void()>> Inputs;
+  // The screen's last change and the last press on a window button.
+  QElapsedTimer Clock;
+  qint64 ScreenChangedAt = -1;
+  qint64 LastPressAt = -1;
+  bool StaleSecondClick(QEvent* e);
   bool Pumping = false;
   bool InStep = false;
   bool TickWaiting = false;

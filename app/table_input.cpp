@@ -46,9 +46,46 @@ void TMainWindow::HandClick(int x, int y) {
 void TMainWindow::PlayClickedCard(TCardCode card) {
   if (!Match || View.Screen != TScreen::Table) return;
   const TMoveVerdict v = Match->SubmitCard(2, card);
-  // A card the follow rule refuses is answered by the sound alone; a
-  // click while it is not the player's turn does nothing.
-  if (v == TMoveVerdict::MustFollowSuit || v == TMoveVerdict::MustTrump) PlaySound("WWrongs");
+  // A card the follow rule refuses is answered by the sound, a shake and
+  // the reason; a click while it is not the player's turn does nothing.
+  if (v == TMoveVerdict::MustFollowSuit) RefuseCard(card, 1065);
+  if (v == TMoveVerdict::MustTrump) RefuseCard(card, 1066);
+}
+
+void TMainWindow::RefuseCard(TCardCode card, int reasonRow) {
+  PlaySound("WWrongs");
+  View.RefusalRow = reasonRow;
+  Table->Shake(card);
+  const TDealState& d = View.Shown.Deal;
+  for (int slot = 1; slot <= d.HandCount[2]; ++slot) {
+    if (d.Hand[2][slot] != card) continue;
+    const TRect r = HandSlotRect(View.Layout, 2, d.HandCount[2], slot);
+    const TRect& h = View.Layout.HandHit[2];
+    ShowHintBalloon(Table->mapToGlobal(QPoint(r.X + r.W / 2, r.Y)), Row(reasonRow), Table,
+                    QRect(h.X, h.Y, h.W, h.H));
+  }
+}
+
+bool TMainWindow::TableKey(int key) {
+  if (View.Screen != TScreen::Table) return false;
+  if (key >= Qt::Key_1 && key <= Qt::Key_6) {
+    if (!View.KeyMarks) {
+      View.KeyMarks = true;
+      Table->update();
+    }
+    // The n-th card as the hand shows it now, played as a click on it is.
+    const int slot = key - Qt::Key_0;
+    const TDealState& d = View.Shown.Deal;
+    if (!d.InDeal || slot > d.HandCount[2] || d.Hand[2][slot].IsEmpty()) return true;
+    const TCardCode card = d.Hand[2][slot];
+    Input([this, card] { PlayClickedCard(card); });
+    return true;
+  }
+  if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space) {
+    if (Button1->isVisible() && Button1->isEnabled()) Button1->click();
+    return true;
+  }
+  return false;
 }
 
 void TMainWindow::RightClick(int x, int y) {
@@ -83,6 +120,8 @@ Qt::CursorShape TMainWindow::CursorAt(int x, int y) const {
 }
 
 bool TMainWindow::MenuAttachedAt(int x, int y) const {
+  // The menu's screen is all outside: its buttons take their own clicks.
+  if (View.Screen == TScreen::Menu) return true;
   if (View.Screen != TScreen::Table) return false;
   const TTableLayout& l = View.Layout;
   // Over the hands, the table and the stock a right click speaks a card.
@@ -133,6 +172,20 @@ bool TMainWindow::ShowHint(QHelpEvent* e) {
       QToolTip::hideText();
     }
     return true;
+  }
+  // Over a card of the own hand that the follow rule refuses: the reason.
+  if (l.HandHit[2].Contains(x, y)) {
+    const int slot = CardAt(2, x);
+    const TMoveVerdict v = slot ? CheckMove(View.Shown.Deal, 2, slot) : TMoveVerdict::Ok;
+    if (v == TMoveVerdict::MustFollowSuit || v == TMoveVerdict::MustTrump) {
+      // Bound to the card's visible strip: the next card's hint is its own.
+      const int n = View.Shown.Deal.HandCount[2];
+      const TRect r = HandSlotRect(l, 2, n, slot);
+      const int strip = slot == n ? r.W : HandSlotRect(l, 2, n, slot + 1).X - r.X;
+      ShowHintBalloon(e->globalPos(), Row(v == TMoveVerdict::MustFollowSuit ? 1065 : 1066), Table,
+                      QRect(r.X, r.Y, strip, r.H));
+      return true;
+    }
   }
   if (l.MatchNumber.Contains(x, y)) {
     const TMatchState& m = View.Shown.Match;

@@ -16,9 +16,11 @@ constexpr TRect kMatchNumber{53, 220, 155, 60};
 
 }  // namespace
 
-TRect ClientRect(int windowSize, int screenW, int screenH) {
+namespace {
+
+// The fixed client sizes 1, 3, 4 and 5.
+TRect NominalClient(int windowSize) {
   switch (windowSize) {
-    case 2: return {0, 0, screenW, screenH};
     case 3: return {0, 0, 990, 650};
     case 4: return {0, 0, 1290, 850};
     case 5: return {0, 0, 1520, 1000};
@@ -26,13 +28,37 @@ TRect ClientRect(int windowSize, int screenW, int screenH) {
   }
 }
 
+// A fixed size larger than the room the screen leaves is shrunk to fit it,
+// keeping its proportions.
+bool FixedFits(int windowSize, int roomW, int roomH) {
+  const TRect n = NominalClient(windowSize);
+  return n.W <= roomW && n.H <= roomH;
+}
+
+double FittedScale(int roomW, int roomH) {
+  return std::min(static_cast<double>(roomW) / kBaseWidth, static_cast<double>(roomH) / kBaseHeight);
+}
+
+}  // namespace
+
+TRect ClientRect(int windowSize, int screenW, int screenH) {
+  if (windowSize == 2) return {0, 0, screenW, screenH};
+  if (FixedFits(windowSize, screenW, screenH)) return NominalClient(windowSize);
+  const double s = FittedScale(screenW, screenH);
+  return {0, 0, Round(kBaseWidth * s), Round(kBaseHeight * s)};
+}
+
 TScale ScaleOf(int windowSize, int screenW, int screenH) {
+  if (windowSize == 2) {
+    const double sx = static_cast<double>(screenW) / kBaseWidth;
+    const double sy = static_cast<double>(screenH) / kBaseHeight;
+    return {sx, sy, std::min(sx, sy)};
+  }
+  if (!FixedFits(windowSize, screenW, screenH)) {
+    const double s = FittedScale(screenW, screenH);
+    return {s, s, s};
+  }
   switch (windowSize) {
-    case 2: {
-      const double sx = static_cast<double>(screenW) / kBaseWidth;
-      const double sy = static_cast<double>(screenH) / kBaseHeight;
-      return {sx, sy, std::min(sx, sy)};
-    }
     case 3: return {1.3, 1.3, 1.3};
     case 4: return {1.7, 1.7, 1.7};
     case 5: return {2.0, 2.0, 2.0};

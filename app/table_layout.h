@@ -56,6 +56,9 @@ struct TTableLayout {
   const TRect& Of(TElement e) const;
 };
 
+// The layout of a window size in the room the screen leaves for the client
+// area (screenW x screenH): size 2 fills it; a fixed size that would not
+// fit is shrunk into it with its proportions.
 TTableLayout MakeLayout(int windowSize, int screenW = 1920, int screenH = 1080);
 
 // Left edges of n cards of width c in a hand image of width w.

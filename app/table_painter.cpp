@@ -90,11 +90,31 @@ void PaintHand(QPainter& p, const TPaintContext& c, int player) {
     const TCardCode card = d.Hand[player][slot];
     // Cards still flying towards this hand keep their place but are not drawn.
     if (c.View.HiddenInHand.count(CardKey(card))) continue;
-    const QRect r = Q(HandSlotRect(l, player, n, slot));
+    QRect r = Q(HandSlotRect(l, player, n, slot));
+    if (player == 2 && card == c.View.Shaken) r.translate(c.View.ShakeOffset, 0);
     if (deciding && slot == n)
       p.drawPixmap(r, CardFace(d.DecidingCard, sizeClass));
     else
       p.drawPixmap(r, open ? CardFace(card, sizeClass) : CardBack(c.View.BackIndex, sizeClass, false));
+  }
+  // Which key plays which card, once the player has used the keys: a small
+  // numbered tab in each card's bottom left corner.
+  if (player == 2 && c.View.KeyMarks && d.InDeal) {
+    const double s = l.Scale.S;
+    QFont f = RoleFont(c.Settings, TFontRoleId::Decor, 13 * s, true);
+    p.setFont(f);
+    auto card_shift = [&](int slot) { return d.Hand[2][slot] == c.View.Shaken ? c.View.ShakeOffset : 0; };
+    for (int slot = 1; slot <= n; ++slot) {
+      const TRect r = HandSlotRect(l, player, n, slot);
+      const double shift = card_shift(slot);
+      const QRectF tab(r.X + 4 * s + shift, r.Bottom() - 20 * s, 16 * s, 16 * s);
+      p.setPen(QPen(QColor(90, 60, 0), 1));
+      p.setBrush(QColor(255, 236, 160));
+      p.drawRoundedRect(tab, 4 * s, 4 * s);
+      p.setPen(QColor(60, 30, 0));
+      p.drawText(tab, Qt::AlignCenter, QString::number(slot));
+    }
+    p.setBrush(Qt::NoBrush);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QVariantAnimation>
 #include <algorithm>
+#include <cmath>
 
 #include "app/card_flight.h"
 #include "app/screens_painter.h"
@@ -30,6 +31,34 @@ TTableView::TTableView(TViewState& view, const TSettings& settings, QWidget* par
     update();
     if (auto arrived = std::move(Arrived)) arrived();
   });
+}
+
+inline constexpr int kShakeMs = 360;
+
+void TTableView::Shake(TCardCode card) {
+  if (!Shaker) {
+    Shaker = new QVariantAnimation(this);
+    Shaker->setStartValue(0.0);
+    Shaker->setEndValue(1.0);
+    Shaker->setDuration(kShakeMs);
+    connect(Shaker, &QVariantAnimation::valueChanged, this, [this](const QVariant& v) {
+      // Three swings that die away, a few pixels (scaled) either side.
+      const double t = v.toDouble();
+      const double amplitude = 7.0 * View.Layout.Scale.S * (1.0 - t);
+      View.ShakeOffset = static_cast<int>(std::lround(amplitude * std::sin(t * 6.0 * M_PI)));
+      const TRect& h = View.Layout.HandHit[2];
+      update(QRect(h.X, h.Y, h.W, h.H).adjusted(-12, 0, 12, 0));
+    });
+    connect(Shaker, &QVariantAnimation::finished, this, [this] {
+      View.Shaken = TCardCode();
+      View.ShakeOffset = 0;
+      update();
+    });
+  }
+  Shaker->stop();
+  View.Shaken = card;
+  View.ShakeOffset = 0;
+  Shaker->start();
 }
 
 void TTableView::PaintAll(QPainter& p) {

@@ -35,6 +35,10 @@ class TTableView : public QWidget {
   // Ends a flight where it is, without its arrival (leaving the table).
   void StopFlight();
   bool Flying() const { return View.Flying; }
+  // Shakes a card of the own hand sideways for a moment (a refused card).
+  // Input does not wait for it.
+  void Shake(TCardCode card);
+  bool Shaking() const { return !View.Shaken.IsEmpty(); }
 
   std::function<void(QMouseEvent*)> OnMousePress, OnMouseRelease, OnMouseMove;
   std::function<void(QContextMenuEvent*)> OnContextMenu;
@@ -57,6 +61,7 @@ class TTableView : public QWidget {
   TViewState& View;
   const TSettings& Settings;
   QVariantAnimation* Flight = nullptr;
+  QVariantAnimation* Shaker = nullptr;
   std::vector<TPoint> Path;
   std::function<void()> Arrived;
 };

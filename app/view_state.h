@@ -50,6 +50,14 @@ struct TViewState {
   int LastOrnamentMix = -1;
   int LastClock = -1;
 
+  // A refused card of the own hand shakes for a moment; the reason's row
+  // (must follow suit, must trump) is the hand's hint.
+  TCardCode Shaken;
+  int ShakeOffset = 0;
+  int RefusalRow = 0;
+  // The player has used the keys: the hand shows which key plays which card.
+  bool KeyMarks = false;
+
   // The flying card, drawn over a picture of the table without it.
   bool Flying = false;
   QPixmap Snapshot;

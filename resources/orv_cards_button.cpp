@@ -1,5 +1,7 @@
 #include "resources/orv_cards_button.h"
 
+#include <cmath>
+
 #include <QEnterEvent>
 #include <QHash>
 #include <QIcon>
@@ -28,6 +30,7 @@ void TOrvCardsButton::SetColorSB(TColorSB colour) { Change(Colour, colour); }
 void TOrvCardsButton::SetColorMouse(const QColor& colour) { Change(MouseColour, colour); }
 void TOrvCardsButton::SetLightFont(bool on) { Change(Light, on); }
 void TOrvCardsButton::SetGrayDis(bool on) { Change(Gray, on); }
+void TOrvCardsButton::SetLookDisabled(bool on) { Change(LookDisabled, on); }
 void TOrvCardsButton::SetKLightSB(int percent) { Change(Lightening, std::clamp(percent, 0, 100)); }
 void TOrvCardsButton::SetKontur(bool on) { Change(Outline, on); }
 void TOrvCardsButton::SetSmooth(bool on) { Change(SmoothEnds, on); }
@@ -126,12 +129,13 @@ void TOrvCardsButton::DrawBar(QImage& bar, const QPixmap& glyph) const {
   }
 }
 
-void TOrvCardsButton::DrawCaption(QPainter& p, int glyphWidth, bool pressed) const {
+void TOrvCardsButton::DrawCaption(QPainter& p, int glyphWidth, bool pressed, const QColor& disabledColour) const {
   if (text().isEmpty()) return;
   const TCaptionBox box = CaptionBox({width(), height(), glyphWidth, Layout, CaptionMargin, NewStyle, pressed});
   QColor colour = palette().color(QPalette::Active, QPalette::ButtonText);
-  if (Light && Hover) colour = MouseColour;
-  if (!isEnabled() && Gray) colour = ToQColor(kSilver);
+  if (Light && Hover && !LooksDisabled()) colour = MouseColour;
+  if (LooksDisabled()) colour = disabledColour;
+  LastCaption = colour;
   p.setFont(font());
   p.setPen(colour);
   const int align = (box.LeftAligned ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter;
@@ -159,6 +163,48 @@ void TOrvCardsButton::DrawFocusMark(QPainter& p) const {
   p.restore();
 }
 
+namespace {
+
+// Relative luminance of a colour (0 black .. 1 white), as contrast is measured.
+double Luminance(const QColor& c) {
+  auto lin = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+  return 0.2126 * lin(c.redF()) + 0.7152 * lin(c.greenF()) + 0.0722 * lin(c.blueF());
+}
+
+}  // namespace
+
+double ContrastRatio(const QColor& a, const QColor& b) {
+  const double la = Luminance(a), lb = Luminance(b);
+  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+QColor TOrvCardsButton::GreyOut(QImage& bar) {
+  // A disabled bar loses most of its colour and a little of its light; the
+  // caption is then dark on a light bar or light on a dark one, so it can
+  // still be read.
+  double sum = 0;
+  int count = 0;
+  for (int y = 0; y < bar.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(bar.scanLine(y));
+    for (int x = 0; x < bar.width(); ++x) {
+      const QRgb px = line[x];
+      const int a = qAlpha(px);
+      if (a == 0) continue;
+      const int grey = (qRed(px) * 11 + qGreen(px) * 16 + qBlue(px) * 5) / 32;
+      auto mixc = [&](int c) { return (c * 25 + grey * 75) / 100; };
+      line[x] = qRgba(mixc(qRed(px)), mixc(qGreen(px)), mixc(qBlue(px)), a);
+      if (a == 255) {
+        sum += Luminance(QColor::fromRgb(line[x]));
+        ++count;
+      }
+    }
+  }
+  const double mean = count ? sum / count : 0.5;
+  const QColor dark(40, 40, 40), light(235, 235, 235);
+  // Of the two, the one with more contrast to the bar's mean light.
+  return (mean + 0.05) / (Luminance(dark) + 0.05) >= (Luminance(light) + 0.05) / (mean + 0.05) ? dark : light;
+}
+
 void TOrvCardsButton::paintEvent(QPaintEvent*) {
   const int w = width(), h = height();
   if (w < 2 || h < 2) return;
@@ -170,13 +216,15 @@ void TOrvCardsButton::paintEvent(QPaintEvent*) {
   QImage bar(w, h, QImage::Format_ARGB32_Premultiplied);
   bar.fill(Qt::transparent);
   DrawBar(bar, glyph);
+  const QColor disabledCaption = LooksDisabled() ? GreyOut(bar) : QColor();
 
   QPainter p(this);
   Painter = &p;
   p.drawImage(pressed ? QPoint(1, 1) : QPoint(0, 0), bar);
-  DrawCaption(p, glyph.isNull() ? 0 : static_cast<int>(glyph.deviceIndependentSize().width()), pressed);
+  DrawCaption(p, glyph.isNull() ? 0 : static_cast<int>(glyph.deviceIndependentSize().width()), pressed,
+              disabledCaption);
 
-  const TButtonItemState state{pressed, !isEnabled(), hasFocus()};
+  const TButtonItemState state{pressed, LooksDisabled(), hasFocus()};
   if (OnDrawButton) OnDrawButton(*this, rect(), state);
   if (state.Focus && Outline) DrawFocusMark(p);
   Painter = nullptr;

@@ -42,6 +42,12 @@ class TOrvCardsButton : public QPushButton {
   // A disabled button's caption is silver instead of the font colour.
   bool GrayDis() const { return Gray; }
   void SetGrayDis(bool on);
+  // Drawn as a disabled button while it still takes focus and keys (the
+  // table's send button outside a duel).
+  void SetLookDisabled(bool on);
+  bool LooksDisabled() const { return !isEnabled() || LookDisabled; }
+  // The caption's colour as last painted (tests check that it stays legible).
+  QColor CaptionColour() const { return LastCaption; }
   // Setting it also sets the button's height to 30, 45 or 60.
   THeightSB HeightSB() const { return Height; }
   void SetHeightSB(THeightSB height);
@@ -97,13 +103,17 @@ class TOrvCardsButton : public QPushButton {
   QImage Piece(const std::string& name) const;
   QPixmap Glyph() const;
   void DrawBar(QImage& bar, const QPixmap& glyph) const;
-  void DrawCaption(QPainter& p, int glyphWidth, bool pressed) const;
+  void DrawCaption(QPainter& p, int glyphWidth, bool pressed, const QColor& disabledColour) const;
+  // Greys a disabled bar in place; returns a caption colour legible on it.
+  static QColor GreyOut(QImage& bar);
   void DrawFocusMark(QPainter& p) const;
 
   TColorSB Colour = TColorSB::DRed;
   QColor MouseColour = QColor(255, 255, 0);
   bool Light = false;
   bool Gray = false;
+  bool LookDisabled = false;
+  mutable QColor LastCaption;
   THeightSB Height = THeightSB::D30;
   int Lightening = 0;
   bool Outline = true;
@@ -114,5 +124,9 @@ class TOrvCardsButton : public QPushButton {
   bool Hover = false;
   QPainter* Painter = nullptr;
 };
+
+// The contrast ratio of two colours (1 to 21), as accessibility guidance
+// measures legibility.
+double ContrastRatio(const QColor& a, const QColor& b);
 
 }  // namespace zembra
