@@ -1,6 +1,7 @@
 // Start-up, screens, timers, the main menu and the window's own events.
 #include "app/main_window.h"
 #include "resources/orv_cards_button.h"
+#include "resources/owner_button.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -276,14 +277,22 @@ void TMainWindow::ApplyLayout() {
   const int fontPx = static_cast<int>(std::lround(14 * sc.S));
   QFont f = RoleFont(Settings, TFontRoleId::Decor, fontPx, true);
   // Menu: recent players on the left, the other buttons on the right.
+  // The recent players' texts start where the heading's text starts, in
+  // the same font, so their values stand under the column titles.
+  const QFont listFont = RoleFont(Settings, TFontRoleId::Conew, 13 * sc.S, true);
+  int listIndent = 0;
   for (int i = 0; i < 5; ++i) {
     const TRect r = ScaleRect({30, 140 + i * 46, 380, 38}, sc);
     PlayerButtons[i]->setGeometry(r.X, r.Y, r.W, r.H);
-    PlayerButtons[i]->setFont(RoleFont(Settings, TFontRoleId::Conew, 13 * sc.S, true));
+    PlayerButtons[i]->setFont(listFont);
+    static_cast<TOrvCardsButton*>(PlayerButtons[i])->SetMargin(0);
+    listIndent = CaptionIndent(r.H);
   }
   const TRect panel = ScaleRect({30, 116, 380, 20}, sc);
   Panel4->setGeometry(panel.X, panel.Y, panel.W, panel.H);
-  Panel4->setFont(RoleFont(Settings, TFontRoleId::Conew, 12 * sc.S, true));
+  Panel4->setFont(listFont);
+  Panel4->setIndent(0);
+  Panel4->setContentsMargins(listIndent, 0, 0, 0);
   QPushButton* right[] = {Button6, Button9, BHistory, Button10, BMode, Button11};
   for (int i = 0; i < 6; ++i) {
     const TRect r = ScaleRect({450, 130 + i * 42, 270, 34}, sc);
@@ -300,6 +309,11 @@ void TMainWindow::ApplyLayout() {
 
 void TMainWindow::ShowTable(bool on) {
   if (on) ScreenChangedAt = Clock.elapsed();
+  // The send button sends only in a duel; elsewhere it looks disabled and
+  // just listens for the debug view's code.
+  auto* chat = static_cast<TOrvCardsButton*>(ButtonChat);
+  chat->SetLookDisabled(!Mode.NetDuel());
+  chat->setCursor(Mode.NetDuel() ? Qt::PointingHandCursor : Qt::ArrowCursor);
   for (auto* b : {Button1, Button2, ButtonChat}) b->setVisible(on);
 }
 
@@ -572,10 +586,11 @@ void TMainWindow::RefreshRecentPlayers() {
   const TTextWidth width = [&fm](const std::string& t) {
     return fm.horizontalAdvance(QString::fromStdString(t));
   };
+  const std::string heading = W(RecentListHeadingRow(mode));
   for (int i = 0; i < 5; ++i) {
     QString text;
     if (lines && !IsEmptyProfileLine((*lines)[i + 1]))
-      text = QString::fromStdString(RecentPlayerText((*lines)[i + 1], mode, width));
+      text = QString::fromStdString(AlignUnderHeading(RecentPlayerText((*lines)[i + 1], mode, width), heading, width));
     PlayerButtons[i]->setText(text);
     PlayerButtons[i]->setEnabled(!text.isEmpty());
   }

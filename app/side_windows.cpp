@@ -2,6 +2,7 @@
 // the table alike: the help at the topic of the moment, the about box.
 #include "app/about_box.h"
 #include "app/main_window.h"
+#include "resources/orv_cards_button.h"
 #include "resources/text.h"
 #include "resources/words.h"
 
@@ -21,7 +22,11 @@ void TMainWindow::OpenHelp(THelpTopic topic) {
   // an apology.
   if (HelpPage(Language()).isEmpty())
     ShowMessage(QStringLiteral("Excuse!\nThe file of the help is not translated to the English language."));
-  if (!Help) Help = new THelpWindow(this);
+  if (!Help) {
+    Help = new THelpWindow(this);
+    TOrvCardsButton::StyleDialog(Help);
+  }
+  TOrvCardsButton::SetNataAll(Help, Settings.NewButtons);
   Help->show();
   Help->raise();
   Help->ShowTopic(topic);

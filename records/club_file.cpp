@@ -469,6 +469,36 @@ std::string RecentPlayerText(std::string_view line, TRecentMode mode, const TTex
   return Cp1251ToUtf8(name + rest);
 }
 
+std::string AlignUnderHeading(const std::string& text, std::string_view heading, const TTextWidth& width) {
+  if (!width) return text;
+  // The ends of the heading's column titles.
+  std::vector<size_t> ends;
+  size_t i = heading.find_first_not_of(' ');
+  while (i != std::string_view::npos && i < heading.size()) {
+    size_t end = i;
+    while (end < heading.size() && !(heading[end] == ' ' && (end + 1 >= heading.size() || heading[end + 1] == ' ')))
+      ++end;
+    ends.push_back(end);
+    i = heading.find_first_not_of(' ', end);
+  }
+  // The text's two values: its last two words.
+  const size_t lastStart = text.find_last_of(' ') + 1;
+  const size_t gap = text.find_last_not_of(' ', lastStart - 1);
+  if (ends.size() < 3 || lastStart == 0 || gap == std::string::npos) return text;
+  const size_t firstStart = text.find_last_of(' ', gap) + 1;
+  if (firstStart == 0) return text;
+  const std::string values[2] = {text.substr(firstStart, gap + 1 - firstStart), text.substr(lastStart)};
+  std::string out = text.substr(0, text.find_last_not_of(' ', firstStart - 1) + 1);
+  const int blank = std::max(1, width(" "));
+  for (int k = 0; k < 2; ++k) {
+    const int target = width(std::string(heading.substr(0, ends[k + 1])));
+    out += ' ';
+    while (width(out + " " + values[k]) <= target + blank / 2) out += ' ';
+    out += values[k];
+  }
+  return out;
+}
+
 std::vector<TTopTenRow> TopTenRows(const TClubLines& lines) {
   std::vector<TTopTenRow> rows;
   for (int rank = 1; rank <= kTopTenSize; ++rank) {

@@ -261,6 +261,13 @@ inline constexpr int kPlayerButtonTextLimit = 361;
 // "#" went, the last three remaining name characters become dots.
 std::string RecentPlayerText(std::string_view line, TRecentMode mode, const TTextWidth& width = {});
 
+// A recent player's text with its two values moved so that each ends where
+// the heading's second and third column titles end (rows 7 and 8, spaced
+// per language), measured with width in the font both are shown in; the
+// name stays in front. A heading without three titles (separated by two or
+// more blanks) leaves the text as it is.
+std::string AlignUnderHeading(const std::string& text, std::string_view heading, const TTextWidth& width);
+
 struct TTopTenRow {
   std::string Rank;   // "1." .. "10."
   std::string Name;   // UTF-8, positions 1..20

@@ -258,12 +258,16 @@ std::string WriteOptions(const TSettings& s) {
   l.push_back("<# Name Of Player>");
   l.push_back(Line(s.PlayerName));
   l.push_back("<# World Top Ten>");
-  l.push_back(s.TopTenAddress.empty() ? std::string() : EncipherAddress(s.TopTenAddress));
-  l.push_back(Line(s.TopTenNick));
-  l.push_back(Line(s.TopTenCountry));
-  l.push_back(Line(s.TopTenCity));
-  l.push_back(Line(s.TopTenSex));
-  l.push_back(s.StatsAddress.empty() ? std::string() : EncipherAddress(s.StatsAddress));
+  // An identity still empty (no options file at this start) is written as
+  // the defaults the next start would give it: an empty line there would
+  // end the next reading early and lose every setting after it.
+  auto orDefault = [](const std::string& v, const char* d) { return v.empty() ? std::string(d) : v; };
+  l.push_back(EncipherAddress(orDefault(s.TopTenAddress, kDefaultTopTenAddress)));
+  l.push_back(Line(orDefault(s.TopTenNick, kDefaultTopTenNick)));
+  l.push_back(Line(orDefault(s.TopTenCountry, kDefaultTopTenCountry)));
+  l.push_back(Line(orDefault(s.TopTenCity, kDefaultTopTenCity)));
+  l.push_back(Line(orDefault(s.TopTenSex, kDefaultTopTenSex)));
+  l.push_back(EncipherAddress(orDefault(s.StatsAddress, kDefaultStatsAddress)));
   l.push_back("<# Save Games as GIF>");
   l.push_back(s.SaveGamesAsGif ? "\xE8" : "\xEB");
   l.push_back(std::to_string(s.GifCaptureArea));

@@ -529,6 +529,40 @@ TEST(ClubDisplay, RecentPlayerTexts) {
   EXPECT_EQ(RecentListHeadingRow(TRecentMode::Rating), 8);
 }
 
+// The menu's values end where their column titles end, whatever spacing a
+// language gives its heading; in a fixed-width font that is character by
+// character.
+TEST(ClubDisplay, ValuesSitUnderTheirHeadings) {
+  const TTextWidth mono = TenPixels;
+  struct TCase {
+    const char* Heading;
+    std::string Text;
+  } const cases[] = {
+      {" The members of club    Games    Score ", "Anna                      1       240"},
+      {" Clubmitglieder       Partien   Punkte ", "Anna                      1       240"},
+      {" The members of club    Games   Rating ", "Ivan                       12   -1,24"},
+      {" Члены клуба           Партии     Счёт ", "Константин Конст...      1       240"},
+      {" Membres du club      Parties    Score ", "####################    ###    ######"},
+  };
+  for (const auto& c : cases) {
+    const std::string heading = c.Heading;
+    const std::string aligned = AlignUnderHeading(c.Text, heading, mono);
+    // The ends of the last two words of the heading and of the text.
+    auto wordEnds = [&](const std::string& s) {
+      std::vector<int> ends;
+      for (size_t i = 0; i < s.size(); ++i)
+        if (s[i] != ' ' && (i + 1 == s.size() || s[i + 1] == ' ')) ends.push_back(mono(s.substr(0, i + 1)));
+      return std::vector<int>(ends.end() - 2, ends.end());
+    };
+    EXPECT_EQ(wordEnds(aligned), wordEnds(heading)) << c.Heading << " | " << aligned;
+    // The name is kept as it was.
+    EXPECT_EQ(aligned.substr(0, 4), c.Text.substr(0, 4)) << c.Heading;
+  }
+  // A heading without three titles leaves the text alone.
+  EXPECT_EQ(AlignUnderHeading("Anna    1    240", " Club ", mono), "Anna    1    240");
+  EXPECT_EQ(AlignUnderHeading("Anna    1    240", " Club  Games ", mono), "Anna    1    240");
+}
+
 TEST(ClubDisplay, TopTenRows) {
   const std::vector<TTopTenRow> rows = TopTenRows(Club({}, kTopTen));
   ASSERT_EQ(rows.size(), 10u);

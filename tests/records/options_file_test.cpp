@@ -59,6 +59,41 @@ TEST(OptionsFile, NoFileGivesDefaults) {
   EXPECT_EQ(r.LastLine, 0);
 }
 
+// The first start without a file, then the next: what was chosen in the
+// first run survives, also past the world-top-ten lines.
+TEST(OptionsFile, TheFirstRunsChoicesSurviveTheNextStart) {
+  TSettings first = ReadOptions(std::nullopt).Settings;
+  first.SaveGamesAsGif = true;
+  first.GifCaptureArea = 2;
+  first.GifFrameDelay = 500;
+  first.Language = 3;
+  const std::string written = WriteOptions(first);
+  const std::vector<std::string> lines = [&] {
+    std::vector<std::string> v;
+    size_t at = 0;
+    while (at < written.size()) {
+      const size_t end = written.find("\r\n", at);
+      v.push_back(written.substr(at, end - at));
+      at = end + 2;
+    }
+    return v;
+  }();
+  ASSERT_GE(lines.size(), 35u);
+  EXPECT_EQ(DecipherAddress(lines[25]), kDefaultTopTenAddress);  // line 26
+  const TOptionsRead next = ReadOptions(written);
+  EXPECT_EQ(next.LastLine, 35);
+  EXPECT_TRUE(next.Settings.SaveGamesAsGif);
+  EXPECT_EQ(next.Settings.GifCaptureArea, 2);
+  EXPECT_EQ(next.Settings.GifFrameDelay, 500);
+  EXPECT_EQ(next.Settings.Language, 3);
+  // The identity the next start takes is the one it would have given anyway.
+  EXPECT_EQ(next.Settings.TopTenAddress, kDefaultTopTenAddress);
+  EXPECT_EQ(next.Settings.TopTenNick, kDefaultTopTenNick);
+  EXPECT_EQ(next.Settings.TopTenCountry, kDefaultTopTenCountry);
+  EXPECT_EQ(next.Settings.TopTenCity, kDefaultTopTenCity);
+  EXPECT_EQ(next.Settings.TopTenSex, kDefaultTopTenSex);
+}
+
 TEST(OptionsFile, AGoodFileIsReadToTheEnd) {
   const TOptionsRead r = ReadOptions(Join(GoodLines()));
   const TSettings& s = r.Settings;

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QMenu>
+#include <QPainter>
 #include <QTimer>
 
 #include "ai/computer.h"
@@ -183,6 +185,60 @@ void ShootClub(const QString& dir) {
   }
 }
 
+// The windows beside the game in one language: the help at two topics, the
+// about box, the top ten and the main menu with its table menu open.
+void ShootSide(const QString& dir, int language) {
+  Language() = language;
+  // A small club: five recent players, their cycles in the top ten.
+  const std::string club = (QDir::tempPath() + QStringLiteral("/Zembra.clb")).toStdString();
+  QFile::remove(QString::fromStdString(club));
+  InstallClubFile(club);
+  const char* names[] = {"Anna", "Boris", "Vera", "Gleb", "Dina"};
+  for (int i = 0; i < 5; ++i) {
+    const std::string line = MakeProfileLine(names[i], 2.0 - i * 0.3, 30 + 7 * i, 1800 - i * 310, EncodePassword(""));
+    StoreProfile({club, false}, line, true);
+  }
+  TMainWindow w;
+  w.SetProgramFolder(QDir::tempPath());
+  w.RunModal = [&](QDialog& d) {
+    TOrvCardsButton::StyleDialog(&d);
+    d.show();
+    QApplication::processEvents();
+    const char* name = qobject_cast<TFormTopTen*>(&d) ? "topten" : "about";
+    d.grab().save(QStringLiteral("%1/side-lang%2-%3.png").arg(dir).arg(language).arg(QLatin1String(name)));
+    return int(QDialog::Accepted);
+  };
+  w.show();
+  w.Options().Language = static_cast<uint8_t>(language);
+  Language() = language;
+  w.RelabelAll();
+  w.EndIntro();
+  w.MutableView().MenuTick = 40;
+  QApplication::processEvents();
+  w.grab().save(QStringLiteral("%1/side-lang%2-menu.png").arg(dir).arg(language));
+  w.OpenHelp(THelpTopic::Menu);
+  QApplication::processEvents();
+  w.HelpWindow()->grab().save(QStringLiteral("%1/side-lang%2-help-menu.png").arg(dir).arg(language));
+  w.OpenHelp(THelpTopic::Playing);
+  QApplication::processEvents();
+  w.HelpWindow()->grab().save(QStringLiteral("%1/side-lang%2-help-playing.png").arg(dir).arg(language));
+  w.HelpWindow()->close();
+  w.OpenAbout();
+  TFormTopTen top(club, false, nullptr);
+  w.RunModal(top);
+  w.TableMenu()->popup(w.mapToGlobal(QPoint(40, 60)));
+  QApplication::processEvents();
+  WaitMs(300);
+  QPixmap menu = w.grab();
+  {
+    QPainter p(&menu);
+    p.drawPixmap(40, 60, w.TableMenu()->grab());
+  }
+  menu.save(QStringLiteral("%1/side-lang%2-menu-popup.png").arg(dir).arg(language));
+  w.TableMenu()->hide();
+  Language() = 0;
+}
+
 }  // namespace
 
 // The program never creates its club files; a fresh folder gets them here.
@@ -206,6 +262,11 @@ int main(int argc, char** argv) {
       // "optN" or "optN-D": language N, auxiliary window design D.
       const QStringList parts = QString::fromLocal8Bit(argv[i] + 3).split(QLatin1Char('-'));
       ShootOptions(dir, parts[0].toInt(), parts.size() > 1 ? parts[1].toInt() : 2);
+      return 0;
+    }
+    // "sideN": help, about box, top ten and table menu in language N.
+    if (QString::fromLocal8Bit(argv[i]).startsWith(QStringLiteral("side"))) {
+      ShootSide(dir, atoi(argv[i] + 4));
       return 0;
     }
     if (QString::fromLocal8Bit(argv[i]) == QStringLiteral("club")) {
