@@ -10,6 +10,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QTimer>
 #include <QMenu>
@@ -308,7 +309,7 @@ void TMainWindow::ApplyLayout() {
 }
 
 void TMainWindow::ShowTable(bool on) {
-  if (on) ScreenChangedAt = Clock.elapsed();
+  if (on && Button1->isHidden()) ++ScreenSerial;  // from the menu
   // The send button sends only in a duel; elsewhere it looks disabled and
   // just listens for the debug view's code.
   auto* chat = static_cast<TOrvCardsButton*>(ButtonChat);
@@ -368,7 +369,8 @@ void TMainWindow::RecordFrame() {
       capture = sc->grabWindow(0, r.x(), r.y(), r.width(), r.height()).toImage();
     }
   }
-  if (capture.isNull()) capture = Table->RenderPicture().toImage();
+  // The client area as the player sees it: the table with the buttons on it.
+  if (capture.isNull()) capture = grab().toImage();
   Recorder->AddFrame(capture);
 }
 
@@ -393,7 +395,7 @@ void TMainWindow::EndIntro() {
 
 void TMainWindow::ShowMenu() {
   View.Screen = TScreen::Menu;
-  ScreenChangedAt = Clock.elapsed();
+  ++ScreenSerial;
   View.WaitBanner = false;
   ShowTable(false);
   for (auto* b : PlayerButtons) b->show();
@@ -483,10 +485,16 @@ void TMainWindow::mouseReleaseEvent(QMouseEvent* e) {
 
 bool TMainWindow::StaleSecondClick(QEvent* e) {
   if (e->type() != QEvent::MouseButtonPress && e->type() != QEvent::MouseButtonDblClick) return false;
+  // A double click: the second press soon after the first and where it
+  // was; stale when the screen changed in between.
   const qint64 now = Clock.elapsed();
-  const bool stale = LastPressAt >= 0 && ScreenChangedAt >= LastPressAt &&
-                     now - LastPressAt <= QApplication::doubleClickInterval();
+  const QPoint at = static_cast<QMouseEvent*>(e)->globalPosition().toPoint();
+  const bool stale = LastPressAt >= 0 && PressScreen != ScreenSerial &&
+                     now - LastPressAt <= QApplication::doubleClickInterval() &&
+                     (at - LastPressPos).manhattanLength() <= QApplication::startDragDistance();
   LastPressAt = now;
+  LastPressPos = at;
+  PressScreen = ScreenSerial;
   return stale;
 }
 

@@ -217,10 +217,13 @@ class TMainWindow : public QWidget, private TSeat {
   };
   std::deque<TStep> Steps;
   std::deque<std::function<void()>> Inputs;
-  // The screen's last change and the last press on a window button.
+  // The screens shown so far and the last press on a window button: when,
+  // where, and on which screen.
   QElapsedTimer Clock;
-  qint64 ScreenChangedAt = -1;
+  int ScreenSerial = 0;
   qint64 LastPressAt = -1;
+  QPoint LastPressPos;
+  int PressScreen = 0;
   bool StaleSecondClick(QEvent* e);
   bool Pumping = false;
   bool InStep = false;

@@ -82,7 +82,7 @@ void TMainWindow::StartMatch(int slot) {
     Settings.PlayerName = LastTypedName.toStdString();
   }
   ProfilePassword = checked.PasswordCode;
-  Names[2] = QString::fromStdString(checked.Name).trimmed();
+  Names[2] = WithoutTrailingBlanks(QString::fromStdString(checked.Name));
 
   View.Screen = TScreen::Table;
   for (auto* b : PlayerButtons) b->hide();
@@ -379,7 +379,7 @@ void TMainWindow::ChangeNameClick() {
       if (r.Slot) Mode.PlayerSlot = r.Slot;
       ShowMessage(Row(club_rows::kNameChanged) + QString::fromStdString(name));
     }
-    Names[2] = QString::fromStdString(name).trimmed();
+    Names[2] = WithoutTrailingBlanks(QString::fromStdString(name));
     View.Bubble[2] = {Names[2], TBubbleStyle::Yellow};
     Table->update();
   });

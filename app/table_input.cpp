@@ -141,6 +141,8 @@ void TMainWindow::RevealKey(const QString& text) {
   if (RevealBuffer == QLatin1String(kRevealCode)) {
     Game.Deal.RevealCards = !Game.Deal.RevealCards;
     View.Shown.Deal.RevealCards = Game.Deal.RevealCards;
+    // The search's values in the caption go with the view.
+    if (!Game.Deal.RevealCards) Relabel();
     RevealBuffer.clear();
     Table->update();
   }

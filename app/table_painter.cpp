@@ -158,7 +158,7 @@ void PaintStock(QPainter& p, const TPaintContext& c) {
   p.setFont(f);
   const QRect countRect(l.Stock.X, l.TrumpCard.Bottom() - Sc(2, s), l.Stock.W,
                         l.Stock.Bottom() - l.TrumpCard.Bottom() + Sc(8, s));
-  ShadowText(p, countRect, QString::number(k), QColor(80, 160, 255));
+  ShadowText(p, countRect, QString::number(k), QColor(0, 0, 255));
 }
 
 void PaintTableCards(QPainter& p, const TPaintContext& c) {

@@ -8,4 +8,7 @@ namespace zembra {
 // Row r in the current language.
 QString Row(int r);
 
+// A name as shown: the blanks that pad it in the files go, leading ones stay.
+QString WithoutTrailingBlanks(const QString& s);
+
 }  // namespace zembra
