@@ -4,7 +4,6 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMessageBox>
 
 #include "records/club_file.h"
@@ -330,8 +329,8 @@ void TMainWindow::FinishMatch() {
   place.PasswordCode = ProfilePassword;
   place.AccountLoggedIn = Mode.AccountLoggedIn;
   const QDateTime now = QDateTime::currentDateTime();
-  const THistoryStamp stamp{now.time().hour(), now.time().minute(),
-                            QLocale::system().toString(now.date(), QLocale::ShortFormat).toStdString()};
+  const THistoryStamp stamp = HistoryStampAt(now.date().year(), now.date().month(), now.date().day(),
+                                             now.time().hour(), now.time().minute());
   const TRecordsResult r = RecordMatch(outcome, place, stamp);
   View.WaitBanner = false;
   Rating = r.Rating;

@@ -33,7 +33,12 @@ class TFormHistory : public QDialog {
 
  private:
   void ShowFile(int number);
+  // The columns widened to show the shown file whole, within Room, and
+  // the window widened to show them.
+  void FitColumns();
   std::string Folder;
+  int Chrome = 0;  // the window's width besides the grid's columns
+  int Room = 0;    // the most the columns may take on the screen
   QListWidget* List;
   QTableWidget* Table;
 };

@@ -3,7 +3,11 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPainter>
+#include <QRect>
+#include <algorithm>
+#include <cstdlib>
 
+#include "records/text_fit.h"
 #include "resources/cursors.h"
 #include "resources/fonts.h"
 #include "resources/orv_cards_button.h"
@@ -30,6 +34,87 @@ constexpr TCountLayout kLayouts[] = {
 };
 
 constexpr int kNameRows[] = {84, 85, 82, 81, 83, 87, 88};
+
+// The value column: right edges at 273, at least 73 wide; a value wider
+// than kValueMostWidth takes a smaller font, down to three quarters.
+constexpr int kValueRight = 273;
+constexpr int kValueWidth = 73;
+constexpr int kValueMostWidth = 96;
+// Room kept between a name and the digits of its value, and between names;
+// the least width a name keeps, however long its value.
+constexpr int kNameToValue = 8;
+constexpr int kNameLeastWidth = 60;
+constexpr int kNameGap = 2;
+// How far a name's middle may move from its value's middle.
+constexpr int kNameShift = 9;
+
+// A name as the row offers it room: its text, its font at full size, its
+// left edge and the width up to its value, the middle of its value and
+// where the value's digits are.
+struct TNameRow {
+  QString Text;
+  QFont Font;
+  int Left = 0, Width = 0;
+  int Centre = 0;
+  QRect Value;
+};
+struct TNamePlace {
+  QFont Font;
+  bool Wrapped = false;
+  int Top = 0, Height = 0;
+};
+
+// Stacks the names between top and bottom, each as near its value's
+// middle as the others allow; false when they do not all fit or a name
+// reaches into the digits of another row's value.
+bool StackNames(const std::array<TNameRow, 7>& rows, std::array<TNamePlace, 7>& places, int top, int bottom) {
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const int wanted = rows[i].Centre - places[i].Height / 2;
+    places[i].Top =
+        i == 0 ? std::max(top, wanted) : std::max(wanted, places[i - 1].Top + places[i - 1].Height + kNameGap);
+  }
+  int limit = bottom;
+  for (size_t i = rows.size(); i-- > 0;) {
+    places[i].Top = std::min(places[i].Top, limit - places[i].Height);
+    limit = places[i].Top - kNameGap;
+  }
+  if (places[0].Top < top) return false;
+  for (size_t i = 0; i < rows.size(); ++i) {
+    if (std::abs(places[i].Top + places[i].Height / 2 - rows[i].Centre) > kNameShift) return false;
+    const QRect name(rows[i].Left, places[i].Top, rows[i].Width, places[i].Height);
+    for (size_t j = 0; j < rows.size(); ++j)
+      if (j != i && name.intersects(rows[j].Value)) return false;
+  }
+  return true;
+}
+
+// The names in one size at most: each on one line in the largest font that
+// fits it, from its own 16 pixels down to that size; a longer one
+// word-wrapped at that size, its lines a font's height apart. The size is
+// the largest, down to 70 %, at which every name keeps clear of the others,
+// so no name is smaller than a wrapped one.
+std::array<TNamePlace, 7> PlaceNames(const std::array<TNameRow, 7>& rows, int top, int bottom) {
+  std::array<TNamePlace, 7> places;
+  const int largest = rows[0].Font.pixelSize();
+  const int smallest = PercentOfSize(rows[0].Font, 70);
+  for (int px = largest; px >= smallest; --px) {
+    bool narrow = true;  // no word wider than its row
+    for (size_t i = 0; i < rows.size(); ++i) {
+      const QFont& f = rows[i].Font;
+      if (const auto line = FontForLine(f, rows[i].Text, rows[i].Width, px)) {
+        places[i] = TNamePlace{*line, false, 0, std::max(LineSize(*line, rows[i].Text).height(), 20)};
+        continue;
+      }
+      QFont wrapped = f;
+      wrapped.setPixelSize(px);
+      const QSize size = WrappedSize(wrapped, rows[i].Text, rows[i].Width);
+      places[i] = TNamePlace{wrapped, true, 0, size.height()};
+      narrow = narrow && size.width() <= rows[i].Width;
+    }
+    if (StackNames(rows, places, top, bottom) && narrow) break;
+  }
+  return places;
+}
 
 }  // namespace
 
@@ -59,43 +144,50 @@ TFormCount::TFormCount(const TCount& count, const QString& playerName, TSettings
   setFixedSize(325, l.ClientHeight);
 
   Label1 = new QLabel(Row(80), this);
-  Label1->setFont(SerifFont(Settings, 20, true));
+  const QFont title = SerifFont(Settings, 20, true);
+  Label1->setFont(FontForLine(title, Label1->text(), 305, PercentOfSize(title, 70)).value_or(title));
   Label1->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
   Label1->setGeometry(DesignShown == 4 ? 5 : 10, l.TitleTop, 305, 28);
   Label1->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0); background: transparent;"));
+  const int nameLeft = DesignShown == 4 ? 55 : 63;
 
   const std::string* values[] = {&count.Count_KonAll, &count.Count_KonCur, &count.Count_ScoBeg,
                                  &count.Count_ScoCur, &count.Count_ScoAll, &count.Count_ReiBeg,
                                  &count.Count_ReiCur};
+  std::array<TNameRow, 7> rows;
   for (int i = 0; i < 7; ++i) {
     Names[i] = new QLabel(Row(kNameRows[i]), this);
-    // "The initial score:" keeps its own font whatever the serif role is.
-    Names[i]->setFont(i == 2 ? SerifFont(Settings, 16, false, "Comic Sans MS") : SerifFont(Settings, 16));
-    Names[i]->setGeometry(DesignShown == 4 ? 55 : 63, l.NameTops[i], 140, 22);
     Names[i]->setStyleSheet(QStringLiteral("color: purple; background: transparent;"));
     Values[i] = new QLabel(QString::fromStdString(*values[i]), this);
-    Values[i]->setFont(SerifFont(Settings, 24, true));
     Values[i]->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Values[i]->setGeometry(200, l.ValueTops[i], 73, 28);
     Values[i]->setStyleSheet(QStringLiteral("color: rgb(128, 0, 0); background: transparent;"));
+    // A long value keeps its right edge and grows to the left, in a
+    // smaller font when it would take more than its share of the row.
+    QFont vf = SerifFont(Settings, 24, true);
+    vf = FontForLine(vf, Values[i]->text(), kValueMostWidth, PercentOfSize(vf, 75)).value_or(vf);
+    Values[i]->setFont(vf);
+    const int advance = QFontMetrics(vf).horizontalAdvance(Values[i]->text());
+    const int w = std::max(kValueWidth, advance + 4);
+    Values[i]->setGeometry(kValueRight - w, l.ValueTops[i], w, 28);
+    // "The initial score:" keeps its own font whatever the serif role is.
+    rows[i].Font = i == 2 ? SerifFont(Settings, 16, false, "Comic Sans MS") : SerifFont(Settings, 16);
+    rows[i].Text = Names[i]->text();
+    rows[i].Centre = l.ValueTops[i] + 14;
+    // The name has the row up to a little before its value's digits.
+    rows[i].Left = nameLeft;
+    rows[i].Width = std::max(kNameLeastWidth, kValueRight - advance - kNameToValue - nameLeft);
+    const QFontMetrics vm(vf);
+    rows[i].Value = vm.tightBoundingRect(Values[i]->text())
+                        .translated(kValueRight - advance, l.ValueTops[i] + (28 - vm.height()) / 2 + vm.ascent())
+                        .adjusted(-kNameToValue, 0, 0, 0);
   }
-  // A long value grows to the left from its right edge; a name then gets
-  // the room that is left, its font shrinking until it fits on one line.
+  // Below the heading, above the pictures of the kind of game.
+  const std::array<TNamePlace, 7> places = PlaceNames(rows, l.TitleTop + 28, l.KindTop);
   for (int i = 0; i < 7; ++i) {
-    const QFontMetrics vm(Values[i]->font());
-    const int w = std::max(73, vm.horizontalAdvance(Values[i]->text()) + 4);
-    Values[i]->setGeometry(273 - w, l.ValueTops[i], w, 28);
-    const int room = Values[i]->x() - Names[i]->x() - 4;
-    QFont f = Names[i]->font();
-    while (f.pixelSize() > 12 && QFontMetrics(f).horizontalAdvance(Names[i]->text()) > room)
-      f.setPixelSize(f.pixelSize() - 1);
-    Names[i]->setFont(f);
-    Names[i]->setFixedWidth(room);
-    if (QFontMetrics(f).horizontalAdvance(Names[i]->text()) > room) {
-      // Still too long: two lines in the same row.
-      Names[i]->setWordWrap(true);
-      Names[i]->setGeometry(Names[i]->x(), Names[i]->y() - 6, room, 34);
-    }
+    Names[i]->setFont(places[i].Font);
+    Names[i]->setWordWrap(places[i].Wrapped);
+    Names[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Names[i]->setGeometry(nameLeft, places[i].Top, rows[i].Width, places[i].Height);
   }
   if (DesignShown == 4) {
     for (QLabel* lab : Names) lab->setStyleSheet(QStringLiteral("color: yellow; background: transparent;"));

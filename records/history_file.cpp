@@ -77,6 +77,17 @@ std::string HistoryLineChecksum(std::string_view line) {
   return buf;
 }
 
+std::string HistoryDate(int year, int month, int day) {
+  char date[16];
+  std::snprintf(date, sizeof date, "%02d.%02d.%04d", std::clamp(day, 1, 31), std::clamp(month, 1, 12),
+                std::clamp(year, 0, 9999));
+  return date;
+}
+
+THistoryStamp HistoryStampAt(int year, int month, int day, int hour, int minute) {
+  return THistoryStamp{hour, minute, HistoryDate(year, month, day)};
+}
+
 std::string HistoryEntryLine(const HisStr& entry, const THistoryStamp& stamp) {
   char time[16];
   std::snprintf(time, sizeof time, "%02d:%02d", std::clamp(stamp.Hour, 0, 99), std::clamp(stamp.Minute, 0, 99));

@@ -38,12 +38,20 @@ struct HisStr {
 };
 
 // When an entry is written: the clock's hour and minute, and today's date
-// already in the system's short date format.
+// as HistoryDate writes it. Files written before hold the system's short
+// date of the day (as "10 Dec 202" when it was longer than the field); they
+// are read as they are.
 struct THistoryStamp {
   int Hour = 0;
   int Minute = 0;
   std::string ShortDate;  // UTF-8
 };
+
+// "dd.MM.yyyy" whatever the locale: ten characters, the width of the date
+// field, so the year is always kept whole ("04.03.2024", "10.12.2026").
+// The year is taken as 0..9999, the month as 1..12, the day as 1..31.
+std::string HistoryDate(int year, int month, int day);
+THistoryStamp HistoryStampAt(int year, int month, int day, int hour, int minute);
 
 // "Zembra_I0001.hst": the club file's base name, "_I", four digits.
 std::string HistoryFileName(int number);

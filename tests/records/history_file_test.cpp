@@ -133,6 +133,49 @@ TEST(HistoryLines, CheckingFiles) {
   }
 }
 
+TEST(HistoryLines, DatesKeepTheirYearInEveryLocale) {
+  struct TCase {
+    int Year, Month, Day;
+    std::string Date;
+  } const cases[] = {
+      {2026, 12, 10, "10.12.2026"},  // "10 Dec 2026" in English would lose its last digit
+      {2024, 3, 4, "04.03.2024"},    // single-digit day and month
+      {2024, 3, 21, "21.03.2024"},
+      {2000, 1, 1, "01.01.2000"},
+      {1999, 12, 31, "31.12.1999"},
+      {987, 7, 9, "09.07.0987"},     // a short year still fills four digits
+      {12026, 13, 0, "01.12.9999"},  // out of range: held to the nearest valid value
+  };
+  for (const auto& c : cases) {
+    const std::string name = c.Date + " from " + std::to_string(c.Year) + "-" + std::to_string(c.Month) + "-" +
+                             std::to_string(c.Day);
+    EXPECT_EQ(HistoryDate(c.Year, c.Month, c.Day), c.Date) << name;
+    const std::string line = HistoryEntryLine(kAnna, HistoryStampAt(c.Year, c.Month, c.Day, 7, 3));
+    ASSERT_EQ(line.size(), kHistoryLineLength) << name;
+    EXPECT_EQ(line.substr(0, 15), "07:03" + c.Date) << name;
+    EXPECT_EQ(line.substr(15, 4), "Anna") << name;
+    EXPECT_EQ(HistoryRows({line}).at(0).Cells[1], c.Date) << name;
+  }
+}
+
+TEST(HistoryLines, OlderDatesAreReadAsStored) {
+  // Lines written with the system's short date: cut to ten, or right-aligned.
+  struct TCase {
+    std::string ShortDate, Field;
+  } const cases[] = {
+      {"10 Dec 2026", "10 Dec 202"},
+      {"3/4/24", "    3/4/24"},
+      {"21.03.2024", "21.03.2024"},
+  };
+  for (const auto& c : cases) {
+    const std::string line = HistoryEntryLine(kAnna, THistoryStamp{9, 5, c.ShortDate});
+    const std::vector<THistoryRow> rows = HistoryRows({line});
+    ASSERT_EQ(rows.size(), 1u) << c.ShortDate;
+    EXPECT_EQ(rows[0].Cells[1], c.Field) << c.ShortDate;
+    EXPECT_EQ(rows[0].Cells[0], "09:05") << c.ShortDate;
+  }
+}
+
 TEST(HistoryLines, NamesAndWindowTexts) {
   EXPECT_EQ(HistoryFileName(1), "Zembra_I0001.hst");
   EXPECT_EQ(HistoryFileName(9999), "Zembra_I9999.hst");
