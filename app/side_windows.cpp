@@ -10,10 +10,10 @@ namespace zembra {
 
 THelpTopic TMainWindow::CurrentHelpTopic() const {
   if (View.Screen != TScreen::Table) return THelpTopic::Menu;
-  const uint8_t turn = Game.Deal.TurnState;
-  if (turn >= kTurnDealOver) return THelpTopic::DealOver;
-  if (turn >= kTurnPlayer1) return THelpTopic::Playing;
-  return THelpTopic::Dealt;
+  const TDealState& d = Game.Deal;
+  if (d.TurnState >= kTurnDealOver) return THelpTopic::DealOver;
+  // Dealt, until "To Begin of Round" starts the play.
+  return d.PlayPhase == 2 ? THelpTopic::Playing : THelpTopic::Dealt;
 }
 
 void TMainWindow::OpenHelp(THelpTopic topic) {

@@ -200,7 +200,7 @@ QColor TOrvCardsButton::GreyOut(QImage& bar) {
     }
   }
   const double mean = count ? sum / count : 0.5;
-  const QColor dark(40, 40, 40), light(235, 235, 235);
+  const QColor dark(0, 0, 0), light(255, 255, 255);
   // Of the two, the one with more contrast to the bar's mean light.
   return (mean + 0.05) / (Luminance(dark) + 0.05) >= (Luminance(light) + 0.05) / (mean + 0.05) ? dark : light;
 }
