@@ -1,6 +1,7 @@
 #include "app/table_painter.h"
 
 #include <QFontMetrics>
+#include <QPainterPath>
 #include <algorithm>
 #include <cmath>
 
@@ -158,7 +159,18 @@ void PaintStock(QPainter& p, const TPaintContext& c) {
   p.setFont(f);
   const QRect countRect(l.Stock.X, l.TrumpCard.Bottom() - Sc(2, s), l.Stock.W,
                         l.Stock.Bottom() - l.TrumpCard.Bottom() + Sc(8, s));
-  ShadowText(p, countRect, QString::number(k), QColor(0, 0, 255));
+  // Blue, on a pale halo so that it reads on the dark plate.
+  QPainterPath digits;
+  const QString count = QString::number(k);
+  const QFontMetrics fm(f);
+  const QRect box = fm.boundingRect(countRect, Qt::AlignCenter, count);
+  digits.addText(box.left(), box.top() + fm.ascent(), f, count);
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.strokePath(digits, QPen(QColor(235, 245, 255, 230), std::max(3.0, 4 * s), Qt::SolidLine, Qt::RoundCap,
+                            Qt::RoundJoin));
+  p.fillPath(digits, QColor(0, 0, 255));
+  p.restore();
 }
 
 void PaintTableCards(QPainter& p, const TPaintContext& c) {

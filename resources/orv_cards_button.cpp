@@ -133,8 +133,8 @@ void TOrvCardsButton::DrawCaption(QPainter& p, int glyphWidth, bool pressed, con
   if (text().isEmpty()) return;
   const TCaptionBox box = CaptionBox({width(), height(), glyphWidth, Layout, CaptionMargin, NewStyle, pressed});
   QColor colour = palette().color(QPalette::Active, QPalette::ButtonText);
-  if (Light && Hover && !LooksDisabled()) colour = MouseColour;
-  if (LooksDisabled()) colour = disabledColour;
+  if (Light && Hover && !GreyedOut()) colour = MouseColour;
+  if (GreyedOut()) colour = disabledColour;
   LastCaption = colour;
   p.setFont(font());
   p.setPen(colour);
@@ -216,7 +216,7 @@ void TOrvCardsButton::paintEvent(QPaintEvent*) {
   QImage bar(w, h, QImage::Format_ARGB32_Premultiplied);
   bar.fill(Qt::transparent);
   DrawBar(bar, glyph);
-  const QColor disabledCaption = LooksDisabled() ? GreyOut(bar) : QColor();
+  const QColor disabledCaption = GreyedOut() ? GreyOut(bar) : QColor();
 
   QPainter p(this);
   Painter = &p;

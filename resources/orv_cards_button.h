@@ -46,6 +46,10 @@ class TOrvCardsButton : public QPushButton {
   // table's send button outside a duel).
   void SetLookDisabled(bool on);
   bool LooksDisabled() const { return !isEnabled() || LookDisabled; }
+  // Drawn grey: disabled with GrayDis, or looking disabled. The caption then
+  // takes black or white, whichever reads better on the greyed bar; without
+  // GrayDis a disabled button keeps its colours.
+  bool GreyedOut() const { return LookDisabled || (!isEnabled() && Gray); }
   // The caption's colour as last painted (tests check that it stays legible).
   QColor CaptionColour() const { return LastCaption; }
   // Setting it also sets the button's height to 30, 45 or 60.

@@ -92,6 +92,19 @@ void Shoot(const QString& dir, int size) {
   w.ContinueClick();
   w.Timer1Tick();  // the computer leads the queen of clubs: twenty
   Save(w, dir, size, "4-twenty");
+  {
+    // The player reaches for a diamond by its key: refused, it shakes; the
+    // keys' marks show on the hand.
+    const TDealState& deal = w.GameState().Deal;
+    for (int slot = 1; slot <= deal.HandCount[2]; ++slot) {
+      if (!IsIllegalFollow(deal, slot)) continue;
+      w.TableKey(Qt::Key_0 + slot);
+      WaitMs(40);
+      Save(w, dir, size, "4b-refused-by-key");
+      WaitMs(400);
+      break;
+    }
+  }
   TDealState& d = w.GameState().Deal;
   for (int guard = 0; guard < 80 && d.TurnState != kTurnDealOver; ++guard) {
     if (d.TurnState == kTurnPlayer1) w.Timer1Tick();
