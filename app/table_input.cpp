@@ -50,9 +50,15 @@ void TMainWindow::PlayClickedCard(TCardCode card) {
   // the reason; a click while it is not the player's turn does nothing.
   if (v == TMoveVerdict::MustFollowSuit) RefuseCard(card, 1065);
   if (v == TMoveVerdict::MustTrump) RefuseCard(card, 1066);
+  // During play, a card reached for out of turn only gets the hint.
+  if (v == TMoveVerdict::NotYourTurn && View.Shown.Deal.PlayPhase == 2) {
+    const TRect& h = View.Layout.HandHit[2];
+    ShowHintBalloon(Table->mapToGlobal(QPoint(h.X + h.W / 2, h.Y)), Row(1077), Table, QRect(h.X, h.Y, h.W, h.H));
+  }
 }
 
 void TMainWindow::RefuseCard(TCardCode card, int reasonRow) {
+  // The sound, the shake, the reason.
   PlaySound("WWrongs");
   View.RefusalRow = reasonRow;
   Table->Shake(card);

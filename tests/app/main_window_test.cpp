@@ -110,15 +110,8 @@ class TMainWindowTest : public TWindowFixture {
 
   void wholeMatchToExitToMenu() {
     Open();
-    StartNewPlayer();
+    PlayMatchToEnd();
     TGame& g = Win->GameState();
-    for (int deal = 0; deal < 30 && !g.Match.MatchClosed; ++deal) {
-      QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);  // start of the round
-      PlayDeal();
-      QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);  // scoring
-      QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);  // next round, or the sum-up
-    }
-    QVERIFY(g.Match.MatchClosed);
     QCOMPARE(CountWindows, 1);  // the general score was shown
     QVERIFY(!Win->ContinueButton()->isEnabled());
     QVERIFY(Win->ExitButton()->isEnabled());
@@ -386,13 +379,7 @@ class TMainWindowTest : public TWindowFixture {
     TGame& g = Win->GameState();
     QCOMPARE(g.Match.MatchNo, 10);
     QCOMPARE(g.Match.RatingBefore, 1.5);
-    for (int deal = 0; deal < 30 && !g.Match.MatchClosed; ++deal) {
-      QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);
-      PlayDeal();
-      QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);
-      QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);
-    }
-    QVERIFY(g.Match.MatchClosed);
+    PlayRestOfMatch();
     const int result = g.Match.MatchResult;
     QTest::mouseClick(Win->ExitButton(), Qt::LeftButton);
     QVERIFY(Win->MenuShown());

@@ -13,6 +13,7 @@
 #include "app/about_box.h"
 #include "app/help_window.h"
 #include "app/table_view.h"
+#include "records/count_window.h"
 #include "records/options_dialog.h"
 #include "resources/hints.h"
 #include "resources/orv_cards_button.h"
@@ -100,6 +101,13 @@ class TWindowBehaviourTest : public TWindowFixture {
     QTest::keyClick(Win.get(), Qt::Key(Qt::Key_0 + club));
     QCOMPARE(d.TableCard[2], *CardFromAscii("Tc"));
     QCOMPARE(int(d.TurnState), int(kTurnTrickComplete));
+    // Reaching for a card while the trick waits: only the hint says why.
+    QTest::keyClick(Win.get(), Qt::Key_1);
+    QCOMPARE(int(d.TurnState), int(kTurnTrickComplete));
+    QCOMPARE(Sounds.Count("WWrongs"), 1);
+    QVERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QString::fromStdString(W(1077)));
+    QToolTip::hideText();
     // Space collects the trick as the continue button does.
     QTest::keyClick(Win.get(), Qt::Key_Space);
     QVERIFY(d.TurnState == kTurnPlayer1 || d.TurnState == kTurnPlayer2);
@@ -329,6 +337,19 @@ class TWindowBehaviourTest : public TWindowFixture {
       const TTableLayout& l = Win->ViewState().Layout;
       QVERIFY(l.Hand[2].Bottom() <= l.Client.H);
       QCOMPARE(Win->width(), l.Client.W);
+    }
+  }
+
+  void theGeneralScoreWindowHasItsCursorsAndItsOkAtTheLeft() {
+    for (bool own : {false, true}) {
+      TSettings s;
+      s.OwnCursor = own;
+      TCount count{"31", "1", "1000", "-380", "620", "1.500000", "1.390323"};
+      TFormCount w(count, QStringLiteral("Anna"), s, TGameKind{}, false, nullptr);
+      QCOMPARE(w.OkButton()->x(), 2);
+      QCOMPARE(w.cursor().shape(), own ? Qt::BitmapCursor : Qt::ArrowCursor);
+      QCOMPARE(w.OkButton()->cursor().shape(), own ? Qt::BitmapCursor : Qt::PointingHandCursor);
+      if (own) QVERIFY(!w.OkButton()->cursor().pixmap().isNull());
     }
   }
 

@@ -166,6 +166,11 @@ class TWindowFixture : public QObject {
   // A new player's whole match, to the sum-up: "Exit to menu" is then enabled.
   void PlayMatchToEnd() {
     StartNewPlayer();
+    PlayRestOfMatch();
+  }
+
+  // The match under way to its sum-up, deal by deal.
+  void PlayRestOfMatch() {
     TGame& g = Win->GameState();
     for (int deal = 0; deal < 30 && !g.Match.MatchClosed; ++deal) {
       QTest::mouseClick(Win->ContinueButton(), Qt::LeftButton);  // start of the round

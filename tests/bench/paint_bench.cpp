@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 
+#include "app/help_window.h"
 #include "app/login_dialog.h"
 #include "records/club_file.h"
 #include "app/main_window.h"
@@ -53,6 +54,24 @@ void BM_StartupToIntro(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_StartupToIntro)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
+
+// F1 on the table to the help's page laid out and painted at its topic, in
+// English (argument 0) and Chinese (5): a fresh help window each time.
+void BM_OpenHelp(benchmark::State& state) {
+  Language() = static_cast<int>(state.range(0));
+  auto w = TableAt(1);
+  for (auto _ : state) {
+    QElapsedTimer t;
+    t.start();
+    THelpWindow help(w.get());
+    help.show();
+    help.ShowTopic(THelpTopic::Playing);
+    benchmark::DoNotOptimize(help.grab());
+    state.SetIterationTime(t.nsecsElapsed() / 1e9);
+  }
+  Language() = 0;
+}
+BENCHMARK(BM_OpenHelp)->Arg(0)->Arg(5)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(20);
 
 }  // namespace
 
