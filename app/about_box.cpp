@@ -19,14 +19,15 @@ QString Credits() {
   html += QStringLiteral("<p>%1</p>").arg(esc(1075));
   html += QStringLiteral("<p>%1</p>").arg(esc(1070));
   html += QStringLiteral("<h3>%1</h3>").arg(esc(1071));
-  html += QStringLiteral("<p><b>%1:</b> “Nicu White” SVG deck by Nicu Buculei, from the KDE games card data "
-                         "(© The KDE project), GNU GPL 2 or later.</p>")
+  // The works and their licences by their own names, which read the same
+  // in every language.
+  html += QStringLiteral("<p><b>%1:</b> “Nicu White” — Nicu Buculei · KDE Games © The KDE project · "
+                         "GNU GPL 2+</p>")
               .arg(esc(1072));
-  html += QStringLiteral("<p><b>%1:</b> Comic Neue (© Craig Rozynski, Hrant Papazian, Brandon Schoech), "
-                         "Liberation Mono (© Google, Red Hat), SIL Open Font License 1.1.</p>")
+  html += QStringLiteral("<p><b>%1:</b> Comic Neue © Craig Rozynski, Hrant Papazian, Brandon Schoech · "
+                         "Liberation Mono © Google, Red Hat · SIL Open Font License 1.1</p>")
               .arg(esc(1073));
-  html += QStringLiteral("<p>Qt 6 (© The Qt Company, GNU LGPL 3), GIFLIB (© Eric S. Raymond and others, MIT "
-                         "licence).</p>");
+  html += QStringLiteral("<p>Qt 6 © The Qt Company · GNU LGPL 3<br>GIFLIB © Eric S. Raymond et al. · MIT</p>");
   return html;
 }
 
