@@ -130,7 +130,12 @@ void TLoginDialog::Confirm() {
     return;
   }
   StatusLine->clear();
+  if (OpenNet && !OpenNet()) return;
   accept();
+}
+
+void TLoginDialog::AttachNetSection(QWidget* section) {
+  if (auto* layout = qobject_cast<QVBoxLayout*>(this->layout())) layout->insertWidget(2, section);
 }
 
 TLoginTyped TLoginDialog::Result() const { return {Name->text(), Password->text()}; }

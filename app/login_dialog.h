@@ -40,6 +40,13 @@ class TLoginDialog : public QDialog {
   // Ok: checks the entries; accepts the dialog when they are right.
   void Confirm();
 
+  // A duel's network section below the entries; after the name checks the
+  // confirmation asks OpenNet, which connects and waits for the other
+  // player: false (cancelled, or the section's checks failed) keeps the
+  // dialog open.
+  void AttachNetSection(QWidget* section);
+  std::function<bool()> OpenNet;
+
  private:
   // Removes what the club files cannot store (code page 1251) from a field
   // and says why on the status line; false when something was removed.

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTimer>
 #include <QMenu>
 #include <QMessageBox>
@@ -200,6 +201,13 @@ void TMainWindow::BuildTableControls() {
   ButtonChat->installEventFilter(this);
   connect(Button1, &QPushButton::clicked, this, &TMainWindow::ContinueClick);
   connect(Button2, &QPushButton::clicked, this, &TMainWindow::ExitToMenuClick);
+  // The duel's chat line: at most 15 characters, sent with Enter or the button.
+  ChatEdit = new QLineEdit(this);
+  ChatEdit->setMaxLength(15);
+  ChatEdit->setAccessibleName(Row(158));
+  ChatEdit->hide();
+  connect(ChatEdit, &QLineEdit::returnPressed, this, &TMainWindow::SendChatLine);
+  connect(ButtonChat, &QPushButton::clicked, this, &TMainWindow::SendChatLine);
 }
 
 void TMainWindow::BuildTableMenu() {
@@ -304,6 +312,9 @@ void TMainWindow::ApplyLayout() {
   Button2->setGeometry(l.Exit.X, l.Exit.Y, l.Exit.W, l.Exit.H);
   const TRect chat = ScaleRect({600, 462, 110, 26}, sc);
   ButtonChat->setGeometry(chat.X, chat.Y, chat.W, chat.H);
+  const TRect chatLine = ScaleRect({600, 434, 110, 24}, sc);
+  ChatEdit->setGeometry(chatLine.X, chatLine.Y, chatLine.W, chatLine.H);
+  ChatEdit->setFont(RoleFont(Settings, TFontRoleId::Conew, 12 * sc.S, true));
   for (auto* b : {Button1, Button2, ButtonChat}) b->setFont(f);
   Table->update();
 }
@@ -313,8 +324,12 @@ void TMainWindow::ShowTable(bool on) {
   // The send button sends only in a duel; elsewhere it looks disabled and
   // just listens for the debug view's code.
   auto* chat = static_cast<TOrvCardsButton*>(ButtonChat);
-  chat->SetLookDisabled(!Mode.NetDuel());
-  chat->setCursor(Mode.NetDuel() ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  const bool duel = Mode.NetDuel() && Link;
+  chat->SetLookDisabled(!duel);
+  chat->setEnabled(true);
+  chat->setCursor(duel ? Qt::PointingHandCursor : Qt::ArrowCursor);
+  ChatEdit->setVisible(on && duel);
+  ChatEdit->setEnabled(duel);
   for (auto* b : {Button1, Button2, ButtonChat}) b->setVisible(on);
 }
 
@@ -335,6 +350,7 @@ void TMainWindow::OpenOptions() {
     if (View.Screen == TScreen::Menu) RefreshRecentPlayers();
   };
   host.OpenSpeedDialog = [this](int) { OpenSpeed(); };
+  host.NetGameChanged = [this] { SetNetGame(Settings.NetGame); };
   host.Folder = Folder.toStdString();
   if (QScreen* sc = QGuiApplication::primaryScreen()) {
     host.ScreenWidth = sc->geometry().width();
@@ -544,6 +560,7 @@ void TMainWindow::ReadOptionsFile() {
   const std::string path = (Folder + QLatin1Char('/') + QLatin1String(kOptionsFileName)).toStdString();
   Settings = ReadOptions(ReadWholeFile(path)).Settings;
   Language() = Settings.Language <= 9 ? Settings.Language : 0;
+  Mode.Kind = Settings.NetGame ? TPlayKind::DuelServer : TPlayKind::Computer;
   TOrvCardsButton::SetNataAll(this, Settings.NewButtons);
   Relabel();
   Table->update();

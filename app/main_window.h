@@ -19,6 +19,8 @@
 
 #include "app/gif_recorder.h"
 #include "app/help_window.h"
+#include "duel/duel_link.h"
+#include "duel/duel_seat.h"
 #include "app/table_view.h"
 #include "app/view_state.h"
 #include "engine/game.h"
@@ -28,6 +30,7 @@
 #include "records/settings.h"
 
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QAction;
 class QDialog;
@@ -115,6 +118,9 @@ class TMainWindow : public QWidget, private TSeat {
   QPushButton* NewPlayerButton() const { return Button6; }
   QPushButton* PlayerButton(int i) const { return PlayerButtons[i]; }
   QLabel* ClubHeading() const { return Panel4; }
+  QLineEdit* ChatField() const { return ChatEdit; }
+  TDuelLink* DuelLink() const { return Link.get(); }
+  // The address and port the network section remembers (options file).
   QPushButton* ChatButton() const { return ButtonChat; }
   QMenu* TableMenu() const { return PopupMenu1; }
   QAction* QuitAction() const { return ActQuit; }
@@ -192,6 +198,18 @@ class TMainWindow : public QWidget, private TSeat {
   THelpWindow* Help = nullptr;
   // A refused card: the sound, a shake of the card and the reason as the hand's hint.
   void RefuseCard(TCardCode card, int reasonRow);
+
+  // The duel: the connection, the other player's seat, the chat line.
+  std::unique_ptr<TDuelLink> Link;
+  std::unique_ptr<TDuelSeat> Remote;
+  QLineEdit* ChatEdit = nullptr;
+  bool OpenDuel(class TNetSection& section, const QString& ownName);
+  void WireDuel();
+  void DuelInterrupted(bool garbled);
+  void CloseDuel();
+  void SendChatLine();
+  void AddChatLine(const QString& text);
+  void SetNetGame(bool on);
   // The local club: the file of the current mode, the profile that plays.
   std::string ClubPath() const;
   bool CheckClubFiles();

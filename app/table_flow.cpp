@@ -12,6 +12,7 @@
 #include "records/history_file.h"
 #include "resources/packs.h"
 #include "app/login_dialog.h"
+#include "duel/net_section.h"
 #include "app/main_window.h"
 #include "app/media.h"
 #include "app/pictures.h"
@@ -71,11 +72,26 @@ void TMainWindow::StartMatch(int slot) {
     login.CheckPassword = [&](const QString& typed) {
       return PasswordMatches(*profileLine, typed.toStdString());
     };
-  if (RunModal(login) != QDialog::Accepted) return;
+  // A duel: the network section; confirming connects and waits for the
+  // other player.
+  const bool duel = Settings.NetGame;
+  if (duel) {
+    auto* section = new TNetSection(QString::fromStdString(Settings.ServerAddress),
+                                    QString::fromStdString(Settings.ServerPort), &login);
+    login.AttachNetSection(section);
+    login.OpenNet = [this, section, &login] { return OpenDuel(*section, login.NameEdit()->text()); };
+  }
+  if (RunModal(login) != QDialog::Accepted) {
+    Link.reset();
+    return;
+  }
   const zembra::TLoginResult checked = CheckLogin({profileLine, login.Result().Name.toStdString(),
                                                    login.Result().Password.toStdString(),
                                                    login.RepeatEdit()->text().toStdString()});
-  if (checked.Outcome != TLoginOutcome::Accepted) return;
+  if (checked.Outcome != TLoginOutcome::Accepted || (duel && !Link)) {
+    Link.reset();
+    return;
+  }
   if (!profileLine) {
     LastTypedName = login.Result().Name;
     Settings.PlayerName = LastTypedName.toStdString();
@@ -99,7 +115,15 @@ void TMainWindow::StartMatch(int slot) {
   StackedDeck.reset();
   Match.reset();
   TSeat& player = *this;
-  Match = std::make_unique<TMatchController>(Game, setup, Computer, player);
+  TSeat* opponent = &Computer;
+  Names[1] = QStringLiteral("PC");
+  if (duel) {
+    WireDuel();
+    setup.Mode = Mode.MatchMode();
+    setup.Names[1] = Names[1].toStdString();
+    opponent = Remote.get();
+  }
+  Match = std::make_unique<TMatchController>(Game, setup, *opponent, player);
   Input([this] { Match->Start(); });
 }
 
@@ -354,6 +378,14 @@ void TMainWindow::LeaveTable() {
   View.TableHidden[1] = View.TableHidden[2] = false;
   if (Match && !Match->Over()) Match->Abandon();
   Match.reset();
+  // The connection may be the one whose message brought us here: it goes
+  // when the event loop is back.
+  if (Link) {
+    CloseDuel();
+    Link.release()->deleteLater();
+  }
+  Remote.reset();
+  if (Settings.NetGame) Mode.Kind = TPlayKind::DuelServer;
   if (Mode.RatingGame()) Mode.Kind = TPlayKind::Computer;
   Game.Deal.InDeal = false;
   ActChangeName->setEnabled(false);

@@ -280,6 +280,36 @@ void PaintTable(QPainter& p, const TPaintContext& c) {
   PaintMatchNumber(p, c);
   PaintBubble(p, c, 1);
   PaintBubble(p, c, 2);
+  PaintChat(p, c);
+}
+
+void PaintChat(QPainter& p, const TPaintContext& c) {
+  if (c.View.ChatLines[0].isEmpty()) return;
+  const TTableLayout& l = c.View.Layout;
+  const double s = l.Scale.S;
+  const TRect panel = ScaleRect({548, 374, 164, 58}, l.Scale);
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(255, 250, 235, 215));
+  p.drawRoundedRect(Q(panel), 5 * s, 5 * s);
+  const QFont f = RoleFont(c.Settings, TFontRoleId::Conew, 12 * s, true);
+  p.setFont(f);
+  p.setPen(c.View.ChatColour);
+  const QFontMetrics fm(f);
+  const int room = panel.W - Sc(10, s);
+  for (int i = 0; i < 4; ++i) {
+    QString line = c.View.ChatLines[i];
+    // A line too wide loses up to twelve characters from its end, then "...".
+    if (fm.horizontalAdvance(line) > room) {
+      for (int cut = 0; cut < 12 && line.size() > 1 && fm.horizontalAdvance(line + QStringLiteral("...")) > room; ++cut)
+        line.chop(1);
+      line += QStringLiteral("...");
+    }
+    p.drawText(QRect(panel.X + Sc(5, s), panel.Y + Sc(2, s) + i * Sc(13.5, s), room, Sc(14, s)),
+               Qt::AlignLeft | Qt::AlignVCenter, line);
+  }
+  p.restore();
 }
 
 }  // namespace zembra

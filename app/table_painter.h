@@ -23,6 +23,8 @@ struct TPaintContext {
 QColor WindowColour(const TPaintContext& c);
 void PaintBackground(QPainter& p, const TPaintContext& c);
 void PaintTable(QPainter& p, const TPaintContext& c);
+// The duel's last four chat lines beside the table.
+void PaintChat(QPainter& p, const TPaintContext& c);
 void PaintHand(QPainter& p, const TPaintContext& c, int player);
 void PaintStock(QPainter& p, const TPaintContext& c);
 void PaintTableCards(QPainter& p, const TPaintContext& c);

@@ -3,6 +3,7 @@
 // sprite and the wait banner. The window fills it from the engine's events.
 #pragma once
 
+#include <QColor>
 #include <QPixmap>
 #include <QPoint>
 #include <QString>
@@ -55,6 +56,10 @@ struct TViewState {
   TCardCode Shaken;
   int ShakeOffset = 0;
   int RefusalRow = 0;
+  // The duel's chat: the last four lines, in the colour of this side's role.
+  QString ChatLines[4];
+  QColor ChatColour{128, 0, 0};
+
   // The player has used the keys: the hand shows which key plays which card.
   bool KeyMarks = false;
 

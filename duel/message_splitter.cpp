@@ -1,5 +1,6 @@
 #include "duel/message_splitter.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -48,6 +49,36 @@ struct TSplit {
   bool Bad = false;
 };
 
+TSplit Split(std::string_view bytes, bool expectHandshake);
+
+// Where a chat line at the start of rest ends when a card, a start or a
+// deal follows it in the same read: the first place from which a whole,
+// valid one of those begins and everything after it splits into whole
+// messages. A player types no card codes and no "hsitkon2", so that is no
+// chat text; an acknowledgement "o" cannot be told from a letter and stays
+// text. npos when no such place is found.
+size_t ChatEnd(std::string_view rest) {
+  const size_t last = std::min(rest.size() - 1, kLongestChat);
+  for (size_t k = 2; k <= last; ++k) {
+    const std::string_view tail = rest.substr(k);
+    bool strong = false;
+    switch (KindOf(tail)) {
+      case TDuelMessageKind::Card:
+        strong = tail.size() >= kCardMessageLength && ReadCardMessage(tail.substr(0, kCardMessageLength));
+        break;
+      case TDuelMessageKind::Start: strong = tail.starts_with(kStartMessage); break;
+      case TDuelMessageKind::Deal:
+        strong = tail.size() >= kDealMessageLength && ReadDealMessage(tail.substr(0, kDealMessageLength));
+        break;
+      default: break;
+    }
+    if (!strong) continue;
+    const TSplit after = Split(tail, false);
+    if (!after.Bad && after.Used == tail.size()) return k;
+  }
+  return std::string_view::npos;
+}
+
 // bytes end where the last read ended.
 TSplit Split(std::string_view bytes, bool expectHandshake) {
   TSplit out;
@@ -74,6 +105,11 @@ TSplit Split(std::string_view bytes, bool expectHandshake) {
       break;
     }
     if (found.Next == TNext::Chat) {
+      if (const size_t end = ChatEnd(rest); end != std::string_view::npos) {
+        out.Messages.emplace_back(rest.substr(0, end));
+        out.Used += end;
+        continue;
+      }
       if (rest.size() <= kLongestChat) {
         out.Messages.emplace_back(rest);
         out.Used = bytes.size();

@@ -139,10 +139,8 @@ QWidget* TFormOptions::BuildGeneral() {
   Captions.push_back({PassportButton, 163});
   NetBox = new QCheckBox;
   Captions.push_back({NetBox, 104});
-  // The net duel is not played yet: the choice is kept as the file holds
-  // it but cannot be changed, so the menu never lists one club while a
-  // match would be played from the other.
-  NetBox->setEnabled(false);
+  // Duels: the menu then lists the net club's players, and the login
+  // window asks for the role, the address and the port.
   connect(NetBox, &QCheckBox::toggled, this, [this](bool on) {
     if (Syncing) return;
     Settings.NetGame = on;

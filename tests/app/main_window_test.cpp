@@ -1,6 +1,9 @@
 // The game window on the offscreen platform: a player's clicks, the
 // continue button through a deal, a whole match to "Exit to menu", and the
 // ways of leaving a match.
+#include "records/options_dialog.h"
+#include <QCheckBox>
+
 #include "window_fixture.h"
 
 using namespace zembra;
@@ -166,20 +169,31 @@ class TMainWindowTest : public TWindowFixture {
 
   // A net-game choice left in the options file by an older copy: until the
   // duel is played, the menu lists and starts from the same club.
-  void theNetGameChoiceCannotSplitTheMenuFromTheMatch() {
+  // Choosing duels in the options lists the net club's players at once;
+  // the match started from the menu is then a duel, so no menu can list one
+  // club while the match is played from the other.
+  void theNetGameChoiceSwitchesTheMenusClub() {
     InstallClub();
     StoreProfile({(FolderPath() + QStringLiteral("/Zembra.clb")).toStdString(), false},
                  MakeProfileLine("Anna", 1.5, 4, 300, EncodePassword("")), false);
     StoreProfile({(FolderPath() + QStringLiteral("/Zembra.net")).toStdString(), false},
                  MakeProfileLine("Boris", 0.5, 2, 100, EncodePassword("")), false);
     Open();
-    Win->Options().NetGame = true;
-    Win->RelabelAll();
     QVERIFY(Win->PlayerButton(0)->text().contains(QStringLiteral("Anna")));
-    QTest::mouseClick(Win->PlayerButton(0), Qt::LeftButton);
-    QCOMPARE(Win->PlayerName(2), QStringLiteral("Anna"));
-    QCOMPARE(Win->GameState().Match.MatchNo, 5);
-    QVERIFY(Win->PlayMode().Kind == TPlayKind::Computer);
+    auto toggleNet = [this](bool on) {
+      Win->RunModal = [on](QDialog& d) {
+        if (auto* options = qobject_cast<TFormOptions*>(&d)) options->NetBox->setChecked(on);
+        return int(QDialog::Accepted);
+      };
+      Win->OpenOptions();
+    };
+    toggleNet(true);
+    QVERIFY(Win->Options().NetGame);
+    QVERIFY(Win->PlayMode().UsesNetClub());
+    QVERIFY(Win->PlayerButton(0)->text().contains(QStringLiteral("Boris")));
+    toggleNet(false);
+    QVERIFY(!Win->PlayMode().UsesNetClub());
+    QVERIFY(Win->PlayerButton(0)->text().contains(QStringLiteral("Anna")));
   }
 
   void aMissingClubFileEndsTheProgram() {

@@ -94,9 +94,14 @@ TEST(DuelSplitter, ChatLinesEndWithTheirRead) {
       {"full chat then ack", {kChatFull + kAck}, {kChatFull, kAck}},
       {"full chat then full chat", {kChatFull + kChatFull}, {kChatFull, kChatFull}},
       {"full chat then a piece of a card", {kChatFull + "hh", "od1\xF7"}, {kChatFull, kCard}},
-      // Shorter than a full line, what follows is its text.
-      {"short chat swallows a card", {kChatShort + kCard}, {kChatShort + kCard}},
+      // A card, a start or a deal after a short line is no text: no move is lost.
+      {"short chat then card", {kChatShort + kCard}, {kChatShort, kCard}},
+      {"short chat then card and ack", {kChatShort + kCard + kAck}, {kChatShort, kCard, kAck}},
+      {"short chat then start", {kChatShort + kStart}, {kChatShort, kStart}},
+      {"short chat then deal", {kChatShort + kDeal}, {kChatShort, kDeal}},
+      // An "o" cannot be told from a letter: it stays text.
       {"short chat ending in o", {"shello"}, {"shello"}},
+      {"text that only looks like a card prefix", {"shhod!"}, {"shhod!"}},
       // Longer than a sender sends: the 17th byte begins no message.
       {"longer chat", {twentyLetters}, {twentyLetters}},
       // After 16 bytes an "o" that is not followed by messages is text too.
