@@ -1,7 +1,9 @@
 // A match at the table: starting it, the continue button, what the engine
 // reports turned into pictures and sounds, and the ways of leaving.
 #include <QDateTime>
+#include <QDesktopServices>
 #include <QDialog>
+#include <QUrl>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -80,6 +82,12 @@ void TMainWindow::StartMatch(int slot) {
                                     QString::fromStdString(Settings.ServerPort), &login);
     login.AttachNetSection(section);
     login.OpenNet = [this, section, &login] { return OpenDuel(*section, login.NameEdit()->text()); };
+    // Playing across a router: a page of the club service.
+    section->OpenRouterHelp = [this] {
+      QUrl page(QString::fromStdString(Settings.TopTenAddress.empty() ? kDefaultTopTenAddress : Settings.TopTenAddress));
+      page.setPath(QStringLiteral("/router.html"));
+      QDesktopServices::openUrl(page);
+    };
   }
   if (RunModal(login) != QDialog::Accepted) {
     Link.reset();
@@ -124,6 +132,12 @@ void TMainWindow::StartMatch(int slot) {
     opponent = Remote.get();
   }
   Match = std::make_unique<TMatchController>(Game, setup, *opponent, player);
+  // A duel's client waits for the server's deal: the table says so.
+  if (Mode.Kind == TPlayKind::DuelClient) {
+    View.WaitBanner = true;
+    View.BannerRow = 396;
+  }
+  Table->update();
   Input([this] { Match->Start(); });
 }
 
@@ -187,6 +201,8 @@ void TMainWindow::ShowStep(const TEngineEvent& e) {
   }
   switch (e.Kind) {
     case TEventKind::DealDealt:
+      View.WaitBanner = false;
+      View.BannerRow = 153;
       View.BackIndex = Settings.BackAlwaysOne ? 7 : BackOfTheDay();
       View.OpenHand1 = false;
       View.HiddenInHand.clear();

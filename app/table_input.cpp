@@ -197,12 +197,14 @@ bool TMainWindow::ShowHint(QHelpEvent* e) {
   }
   if (l.MatchNumber.Contains(x, y)) {
     const TMatchState& m = View.Shown.Match;
-    const QString text = QStringLiteral("<b>%1</b><br>%2 %3<br>%4 %5 / %6")
-                             .arg(Row(411).toHtmlEscaped(), Row(84).toHtmlEscaped())
-                             .arg(m.MatchNo)
-                             .arg(Row(85).toHtmlEscaped())
-                             .arg(MatchInCycle(m.MatchNo))
-                             .arg(kCycleLength);
+    QString text = QStringLiteral("<b>%1</b><br>%2 %3<br>%4 %5 / %6")
+                       .arg(Row(411).toHtmlEscaped(), Row(84).toHtmlEscaped())
+                       .arg(m.MatchNo)
+                       .arg(Row(85).toHtmlEscaped())
+                       .arg(MatchInCycle(m.MatchNo))
+                       .arg(kCycleLength);
+    // A duel is one session of one match.
+    if (Mode.NetDuel()) text += QStringLiteral("<br>%1 1 / 1").arg(Row(86).toHtmlEscaped());
     const TRect& r = l.MatchNumber;
     ShowHintBalloon(e->globalPos(), text, Table, QRect(r.X, r.Y, r.W, r.H));
     return true;

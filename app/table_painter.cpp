@@ -265,8 +265,16 @@ void PaintWaitBanner(QPainter& p, const TPaintContext& c, const QString& text) {
     p.drawPixmap(r, pic);
   else
     p.fillRect(r, QColor(250, 240, 200));
-  p.setFont(RoleFont(c.Settings, TFontRoleId::Serif, 32, true));
-  ShadowText(p, QRect(r.x(), r.y(), r.width(), r.height()), text, QColor(255, 240, 170));
+  // The text inside the bar's rounded ends, smaller when it is long.
+  const QRect inside = r.adjusted(34, 8, -34, -8);
+  double px = 32;
+  QFont f = RoleFont(c.Settings, TFontRoleId::Serif, px, true);
+  while (px > 14 && QFontMetrics(f).horizontalAdvance(text) > inside.width()) {
+    px -= 1;
+    f = RoleFont(c.Settings, TFontRoleId::Serif, px, true);
+  }
+  p.setFont(f);
+  ShadowText(p, inside, text, QColor(255, 240, 170));
 }
 
 void PaintTable(QPainter& p, const TPaintContext& c) {
@@ -287,7 +295,7 @@ void PaintChat(QPainter& p, const TPaintContext& c) {
   if (c.View.ChatLines[0].isEmpty()) return;
   const TTableLayout& l = c.View.Layout;
   const double s = l.Scale.S;
-  const TRect panel = ScaleRect({548, 374, 164, 58}, l.Scale);
+  const TRect panel = ScaleRect({598, 373, 156, 58}, l.Scale);  // right of the hand, under the buttons
   p.save();
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
