@@ -14,6 +14,7 @@
 #include "records/history_file.h"
 #include "resources/packs.h"
 #include "app/login_dialog.h"
+#include "duel/external_address.h"
 #include "duel/net_section.h"
 #include "app/main_window.h"
 #include "app/media.h"
@@ -82,6 +83,8 @@ void TMainWindow::StartMatch(int slot) {
                                     QString::fromStdString(Settings.ServerPort), &login);
     login.AttachNetSection(section);
     login.OpenNet = [this, section, &login] { return OpenDuel(*section, login.NameEdit()->text()); };
+    const std::string service = Settings.TopTenAddress.empty() ? kDefaultTopTenAddress : Settings.TopTenAddress;
+    section->ExternalAddressPage = QString::fromStdString(ExternalAddressUrl(service));
     // Playing across a router: a page of the club service.
     section->OpenRouterHelp = [this] {
       QUrl page(QString::fromStdString(Settings.TopTenAddress.empty() ? kDefaultTopTenAddress : Settings.TopTenAddress));

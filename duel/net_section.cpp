@@ -1,6 +1,9 @@
 #include "duel/net_section.h"
 
+#include <QApplication>
 #include <QButtonGroup>
+#include <QPointer>
+#include <QThread>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,6 +14,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "duel/external_address.h"
 #include "duel/net_settings.h"
 #include "resources/orv_cards_button.h"
 #include "resources/text.h"
@@ -140,7 +144,8 @@ void TNetSection::ListAddresses() {
   std::vector<TShown> shown;
   for (const QString& e : entries)
     if (!e.isEmpty()) shown.push_back({e, QString()});
-  shown.push_back({ExternalAddress ? ExternalAddress() : QString(), QString()});
+  const size_t external = shown.size();
+  shown.push_back({QString(), ExternalAddressPage});
   shown.push_back({QStringLiteral("127.0.0.1"), QStringLiteral("Loop")});
   // The fields in order; what does not fit goes into the sixth.
   for (size_t i = 0; i < shown.size(); ++i) {
@@ -149,6 +154,18 @@ void TNetSection::ListAddresses() {
     f->setToolTip(shown[i].Hint);
     f->show();
   }
+  if (ExternalAddressPage.isEmpty() || external > 5) return;
+  // The service's answer arrives later; the window never waits for it.
+  QPointer<QLineEdit> field = Listed[external];
+  const std::string url = ExternalAddressPage.toStdString();
+  QThread* ask = QThread::create([field, url] {
+    const QString address = QString::fromStdString(FetchExternalAddress(url));
+    QMetaObject::invokeMethod(qApp, [field, address] {
+      if (field) field->setText(address);
+    });
+  });
+  connect(ask, &QThread::finished, ask, &QObject::deleteLater);
+  ask->start();
 }
 
 }  // namespace zembra

@@ -40,9 +40,10 @@ class TNetSection : public QGroupBox {
   // Fills the address fields: the interfaces' IPv4 addresses (at most six),
   // then the external address, then "127.0.0.1" with the hint "Loop".
   void ListAddresses();
-  // The machine's external address, asked of the club service; empty when
-  // none answers. Tests and the window set it.
-  std::function<QString()> ExternalAddress;
+  // The page that reports the machine's external address (the club
+  // service's); asked off the user-interface thread, the field is filled
+  // when the answer comes, and stays empty when none does.
+  QString ExternalAddressPage;
   // The "?" button: a page on playing across a router (the club service's).
   std::function<void()> OpenRouterHelp;
 

@@ -5,7 +5,7 @@ set -eu
 
 PACKAGES="g++ cmake ninja-build make libgtest-dev libgmock-dev libbenchmark-dev \
   qt6-base-dev qt6-svg-dev libgl-dev libgif-dev kdegames-card-data-kf5 fonts-comic-neue fonts-liberation2 \
-  fonts-wqy-zenhei desktop-file-utils"
+  fonts-wqy-zenhei desktop-file-utils libcurl4-openssl-dev"
 
 missing=""
 for p in $PACKAGES; do

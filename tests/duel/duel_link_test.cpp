@@ -8,11 +8,17 @@
 #include <QtTest>
 #include <random>
 
+#include <QLineEdit>
+#include <future>
+
 #include "duel/duel_link.h"
+#include "duel/external_address.h"
+#include "duel/net_section.h"
 #include "duel/duel_seat.h"
 #include "match/autoplay.h"
 #include "match/match_controller.h"
 #include "match/seats.h"
+#include "resources/words.h"
 
 using namespace zembra;
 
@@ -86,12 +92,44 @@ struct TRawPeer {
 
 void Wait(int ms) { QTest::qWait(ms); }
 
+// A one-page web server on loopback: every request gets the same answer.
+struct TPageServer {
+  QTcpServer Server;
+  explicit TPageServer(QByteArray answer) {
+    Server.listen(QHostAddress::LocalHost, 0);
+    QObject::connect(&Server, &QTcpServer::newConnection, [this, answer] {
+      QTcpSocket* s = Server.nextPendingConnection();
+      QObject::connect(s, &QTcpSocket::readyRead, s, [s, answer] {
+        s->readAll();
+        s->write(answer);
+        s->disconnectFromHost();
+      });
+    });
+  }
+  std::string Url() const { return "http://127.0.0.1:" + std::to_string(Server.serverPort()) + "/records"; }
+};
+
+// The blocking fetch on a thread of its own while the event loop serves.
+std::string Fetch(const std::string& url) {
+  auto answer = std::async(std::launch::async, [url] { return FetchExternalAddress(url, 2000); });
+  while (answer.wait_for(std::chrono::milliseconds(5)) != std::future_status::ready)
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+  return answer.get();
+}
+
 }  // namespace
 
 class TDuelLinkTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase() {
+    QFile words(QStringLiteral(ZEMBRA_WORDS_FILE));
+    QVERIFY(words.open(QIODevice::ReadOnly));
+    Words().Load(words.readAll().toStdString());
+    QVERIFY(!W(77).empty());
+  }
+
   void aWholeMatchOverLoopbackEndsMirrored() {
     std::mt19937_64 rng(11);
     TSide server(TMatchMode::DuelServer, &rng, "Anna");
@@ -197,6 +235,66 @@ class TDuelLinkTest : public QObject {
     QTRY_COMPARE(gone.count(), 1);
   }
 
+  void theExternalAddressComesFromTheClubService() {
+    QCOMPARE(ExternalAddressUrl("http://127.0.0.1:8666/records"), std::string("http://127.0.0.1:8666/get_ip.php"));
+    QCOMPARE(ExternalAddressUrl("https://club.example.org"), std::string("https://club.example.org/get_ip.php"));
+    const struct {
+      const char* Answer;
+      const char* Address;
+    } cases[] = {
+        {"HTTP/1.0 200 OK\r\nContent-Type: text/plain\r\n\r\n203.0.113.7\r\n", "203.0.113.7"},
+        {"HTTP/1.0 200 OK\r\n\r\n<html>not here</html>", ""},  // no address: nothing shown
+        {"HTTP/1.0 500 Oops\r\n\r\n203.0.113.7", ""},           // an error page
+    };
+    for (const auto& c : cases) {
+      TPageServer page(c.Answer);
+      const std::string url = ExternalAddressUrl(page.Url());
+      QCOMPARE(Fetch(url), std::string(c.Address));
+    }
+    // No service at all: empty, and soon.
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    const std::string dead = "http://127.0.0.1:" + std::to_string(probe.serverPort()) + "/get_ip.php";
+    probe.close();
+    QElapsedTimer t;
+    t.start();
+    QCOMPARE(Fetch(dead), std::string());
+    QVERIFY(t.elapsed() < 2500);
+  }
+
+  void theAddressButtonListsTheMachinesAddresses() {
+    TPageServer page("HTTP/1.0 200 OK\r\n\r\n198.51.100.23\n");
+    TNetSection section(QStringLiteral("127.0.0.1"), QStringLiteral("25666"));
+    section.ExternalAddressPage = QString::fromStdString(ExternalAddressUrl(page.Url()));
+    section.show();
+    section.ListAddresses();
+    // The interfaces first (loopback among them), then the external address,
+    // then "127.0.0.1" with the hint "Loop".
+    int shown = 0;
+    while (shown < 6 && section.ListedAddress(shown)->isVisible()) ++shown;
+    QVERIFY(shown >= 3);
+    QLineEdit* loop = section.ListedAddress(shown - 1);
+    QCOMPARE(loop->text(), QStringLiteral("127.0.0.1"));
+    QCOMPARE(loop->toolTip(), QStringLiteral("Loop"));
+    QLineEdit* external = section.ListedAddress(shown - 2);
+    QTRY_COMPARE_WITH_TIMEOUT(external->text(), QStringLiteral("198.51.100.23"), 4000);
+    QCOMPARE(external->toolTip(), section.ExternalAddressPage);
+    // The checks of the confirmation.
+    section.ChooseRole(TNetRole::Client);
+    QCOMPARE(section.AddressEdit()->text(), QStringLiteral("127.0.0.1"));
+    section.AddressEdit()->setText(QStringLiteral("10.0.0"));
+    QVERIFY(!section.Check());
+    QCOMPARE(section.Status(), QString::fromStdString(W(77)));
+    section.AddressEdit()->setText(QStringLiteral("10.0.0.5"));
+    section.PortEdit()->setText(QStringLiteral("70000"));
+    QVERIFY(!section.Check());
+    QCOMPARE(section.Status(), QString::fromStdString(W(78)));
+    section.PortEdit()->setText(QStringLiteral("2500"));
+    QVERIFY(section.Check());
+    QCOMPARE(section.RememberedAddress(), QStringLiteral("10.0.0.5"));
+    QCOMPARE(section.Port(), quint16(2500));
+  }
+
   void aClientWithoutServerIsToldNoGames() {
     // A port nobody listens on: find one by listening and closing.
     quint16 port = 0;
@@ -212,6 +310,6 @@ class TDuelLinkTest : public QObject {
   }
 };
 
-QTEST_GUILESS_MAIN(TDuelLinkTest)
+QTEST_MAIN(TDuelLinkTest)
 
 #include "duel_link_test.moc"
