@@ -27,7 +27,8 @@ QString Credits() {
   html += QStringLiteral("<p><b>%1:</b> Comic Neue © Craig Rozynski, Hrant Papazian, Brandon Schoech · "
                          "Liberation Mono © Google, Red Hat · SIL Open Font License 1.1</p>")
               .arg(esc(1073));
-  html += QStringLiteral("<p>Qt 6 © The Qt Company · GNU LGPL 3<br>GIFLIB © Eric S. Raymond et al. · MIT</p>");
+  html += QStringLiteral("<p>Qt 6 © The Qt Company · GNU LGPL 3<br>GIFLIB © Eric S. Raymond et al. · MIT<br>"
+                         "libcurl © Daniel Stenberg et al. · curl</p>");
   return html;
 }
 
