@@ -13,9 +13,8 @@ namespace {
 
 using test::C;
 using test::DeckFrom;
+using test::kOrderedDeck;
 
-constexpr const char* kOrderedDeck =
-    "9h Jh Qh Kh Th Ah 9d Jd Qd Kd Td Ad 9c Jc Qc Kc Tc Ac 9s Js Qs Ks Ts As";
 
 // The deal message of kOrderedDeck, first leader 1, target 8, written out
 // by hand: ranks 9 В Д К 1 Т, suits ч б к п.

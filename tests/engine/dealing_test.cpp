@@ -14,10 +14,8 @@ namespace {
 
 using test::C;
 using test::DeckFrom;
+using test::kOrderedDeck;
 
-// Player 1: 9h Jh Qh Kh Th Ah, player 2: 9d..Ad; stock 9c..Ts; trump card As.
-constexpr const char* kOrderedDeck =
-    "9h Jh Qh Kh Th Ah 9d Jd Qd Kd Td Ad 9c Jc Qc Kc Tc Ac 9s Js Qs Ks Ts As";
 
 TGame Dealt(const char* deck, TDealOptions o = {}) {
   TGame g;

@@ -16,6 +16,10 @@ namespace zembra::test {
 
 TGame MakeScenario(std::string_view spec);
 TDeck DeckFrom(std::string_view cards);  // 24 tokens in deck order
+
+// Player 1: 9h Jh Qh Kh Th Ah, player 2: 9d..Ad; stock 9c..Ts; trump card As.
+inline constexpr const char* kOrderedDeck =
+    "9h Jh Qh Kh Th Ah 9d Jd Qd Kd Td Ad 9c Jc Qc Kc Tc Ac 9s Js Qs Ks Ts As";
 TCardCode C(std::string_view token);     // one card, "Th"
 int SlotIn(const TDealState& d, int player, std::string_view token);
 
