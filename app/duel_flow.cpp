@@ -44,8 +44,9 @@ bool TMainWindow::OpenDuel(TNetSection& section, const QString& ownName) {
     waiting.SetConnectionError(true);
     waiting.Tick();
   });
-  // The peer that leaves before the start: the server waits on, a client
-  // is told that no game answers.
+  // The server's player that left before Ok: wait for another. A server
+  // that closes before the client got its reply: no game answers.
+  connect(Link.get(), &TDuelLink::Left, &waiting, [&waiting] { waiting.PlayerLeft(); });
   connect(Link.get(), &TDuelLink::Disconnected, &waiting, [&waiting] {
     waiting.SetConnectionError(true);
     waiting.Tick();

@@ -487,6 +487,12 @@ void TMainWindow::keyPressEvent(QKeyEvent* e) {
     OpenHelp(CurrentHelpTopic());
     return;
   }
+  // Keys typed into the chat line are the line's (its Enter sends it and
+  // goes no further).
+  if (focusWidget() == ChatEdit) {
+    QWidget::keyPressEvent(e);
+    return;
+  }
   if (!e->isAutoRepeat() && TableKey(e->key())) return;
   QWidget::keyPressEvent(e);
 }

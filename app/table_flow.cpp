@@ -83,11 +83,13 @@ void TMainWindow::StartMatch(int slot) {
                                     QString::fromStdString(Settings.ServerPort), &login);
     login.AttachNetSection(section);
     login.OpenNet = [this, section, &login] { return OpenDuel(*section, login.NameEdit()->text()); };
-    const std::string service = Settings.TopTenAddress.empty() ? kDefaultTopTenAddress : Settings.TopTenAddress;
-    section->ExternalAddressPage = QString::fromStdString(ExternalAddressUrl(service));
-    // Playing across a router: a page of the club service.
-    section->OpenRouterHelp = [this] {
-      QUrl page(QString::fromStdString(Settings.TopTenAddress.empty() ? kDefaultTopTenAddress : Settings.TopTenAddress));
+    // The club service answers the external address and keeps a page on
+    // playing across a router.
+    const QString service =
+        QString::fromStdString(Settings.TopTenAddress.empty() ? kDefaultTopTenAddress : Settings.TopTenAddress);
+    section->ExternalAddressPage = QString::fromStdString(ExternalAddressUrl(service.toStdString()));
+    section->OpenRouterHelp = [service] {
+      QUrl page(service);
       page.setPath(QStringLiteral("/router.html"));
       QDesktopServices::openUrl(page);
     };

@@ -144,6 +144,9 @@ void TMainWindow::ResetRevealBuffer() { RevealBuffer.clear(); }
 void TMainWindow::RevealKey(const QString& text) {
   if (text.isEmpty()) return;
   RevealBuffer += text;
+  // The debug view shows the other seat's cards: never those of a human
+  // opponent in a duel.
+  if (RevealBuffer == QLatin1String(kRevealCode) && Mode.NetDuel()) RevealBuffer.clear();
   if (RevealBuffer == QLatin1String(kRevealCode)) {
     Game.Deal.RevealCards = !Game.Deal.RevealCards;
     View.Shown.Deal.RevealCards = Game.Deal.RevealCards;

@@ -88,13 +88,18 @@ void TDuelLink::Attach(QTcpSocket* socket) {
   connect(socket, &QTcpSocket::readyRead, this, &TDuelLink::Read);
   connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
     if (socket != Socket) return;
-    const bool wasJoined = Conn == TConnState::Joined || Conn == TConnState::Dealing;
+    const bool beforeMatch = Conn == TConnState::Connecting || Conn == TConnState::Joined;
+    const bool wasJoined = Conn == TConnState::Joined;
     Socket = nullptr;
     socket->deleteLater();
-    if (NetRole == TNetRole::Server && !wasJoined) {
-      // A client that left before the handshake: the server waits on.
+    if (NetRole == TNetRole::Server && beforeMatch) {
+      // A client that left before the first deal: the server listens on
+      // for another.
+      Conn = TConnState::Connecting;
+      Opponent.clear();
       Splitter = TDuelSplitter();
       Splitter.SetExpectHandshake(true);
+      if (wasJoined) emit Left();
       return;
     }
     emit Disconnected();

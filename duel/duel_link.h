@@ -61,6 +61,9 @@ class TDuelLink : public QObject {
   void ChatArrived(const QString& text);
   // The connection ended (the peer left, or was lost).
   void Disconnected();
+  // The server's client left after the handshake, before the first deal:
+  // the server listens for another.
+  void Left();
   // The client could not connect.
   void ConnectionFailed();
   // The peer sent what this side cannot take: the duel cannot go on.

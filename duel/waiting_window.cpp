@@ -95,6 +95,13 @@ void TWaitingWindow::PlayerJoined() {
   TOrvCardsButton::StyleDialog(this);
 }
 
+void TWaitingWindow::PlayerLeft() {
+  Lines[0]->hide();
+  Ok->setEnabled(false);
+  Cancel->setEnabled(true);
+  TOrvCardsButton::StyleDialog(this);
+}
+
 void TWaitingWindow::Started() {
   Began = true;
   Wheel->Run(false);

@@ -25,6 +25,8 @@ class TWaitingWindow : public QDialog {
   // The other player came (server): the first "connected" line shows, Ok
   // is enabled and Cancel disabled.
   void PlayerJoined();
+  // That player left again before Ok: back to waiting.
+  void PlayerLeft();
   // The client's connection failed: the next tick says no game answers.
   void SetConnectionError(bool on) { ConnectionError = on; }
   // The duel has started (server: Ok; client: the handshake's reply).

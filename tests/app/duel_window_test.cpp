@@ -151,11 +151,24 @@ class TDuelWindowTest : public QObject {
     const TDealState& s = Server->Win->GameState().Deal;
     const TDealState& c = Client->Win->GameState().Deal;
     for (int slot = 1; slot <= 6; ++slot) QVERIFY(SlotOf(c, 2, s.Hand[1][slot]) != 0);
+    // Enter in the chat line sends the line and presses nothing else: the
+    // server's open "To Begin of Round" stays unpressed.
+    QVERIFY(Until([this] { return Server->Win->ContinueButton()->isEnabled(); }));
+    Server->Win->ChatField()->setFocus();
+    Server->Win->ChatField()->setText(QStringLiteral("ready?"));
+    QTest::keyClick(Server->Win->ChatField(), Qt::Key_Return);
+    QVERIFY(Until([this] { return Client->Win->ViewState().ChatLines[0] == QStringLiteral("ready?"); }));
+    QCOMPARE(int(Server->Win->GameState().Deal.PlayPhase), 1);
+    QVERIFY(Server->Win->ContinueButton()->isEnabled());
+    // The debug view's code is refused in a duel: the other hand is a person's.
+    Client->Win->ChatButton()->setFocus();
+    QTest::keyClicks(Client->Win->ChatButton(), QStringLiteral("97538"));
+    QVERIFY(!Client->Win->GameState().Deal.RevealCards);
     // A chat line from the client reaches the server.
     Client->Win->ChatField()->setText(QStringLiteral("hi there"));
     QTest::keyClick(Client->Win->ChatField(), Qt::Key_Return);
-    QVERIFY(Until([this] { return Server->Win->ViewState().ChatLines[0] == QStringLiteral("hi there"); }));
-    QCOMPARE(Client->Win->ViewState().ChatLines[0], QStringLiteral("hi there"));
+    QVERIFY(Until([this] { return Server->Win->ViewState().ChatLines[1] == QStringLiteral("hi there"); }));
+    QCOMPARE(Client->Win->ViewState().ChatLines[1], QStringLiteral("hi there"));
 
     // Both play by clicks until both have summed up the match.
     auto over = [this] {

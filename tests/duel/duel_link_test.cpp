@@ -172,6 +172,30 @@ class TDuelLinkTest : public QObject {
     QCOMPARE(server.State(), TConnState::Joined);
   }
 
+  void aClientThatLeavesBeforeTheDealMakesRoomForAnother() {
+    TDuelLink server;
+    QSignalSpy joined(&server, &TDuelLink::Joined);
+    QSignalSpy left(&server, &TDuelLink::Left);
+    QSignalSpy gone(&server, &TDuelLink::Disconnected);
+    QVERIFY(server.Listen(0, QStringLiteral("Anna")));
+    {
+      TRawPeer first(server.ListeningPort());
+      QVERIFY(first.Connected());
+      first.Write("orv0825connect1" + DuelName("Boris"));
+      QTRY_COMPARE(joined.count(), 1);
+      first.Socket.abort();
+    }
+    QTRY_COMPARE(left.count(), 1);
+    QCOMPARE(gone.count(), 0);
+    QCOMPARE(server.State(), TConnState::Connecting);
+    QVERIFY(server.OpponentName().isEmpty());
+    TRawPeer second(server.ListeningPort());
+    QVERIFY(second.Connected());
+    second.Write("orv0825connect1" + DuelName("Vera"));
+    QTRY_COMPARE(joined.count(), 2);
+    QCOMPARE(server.OpponentName(), QStringLiteral("Vera").leftJustified(19));
+  }
+
   void aSecondClientIsClosedAtOnce() {
     TDuelLink server;
     QVERIFY(server.Listen(0, QStringLiteral("Anna")));
@@ -230,6 +254,11 @@ class TDuelLinkTest : public QObject {
       // A short deal message is garbage too.
       peer.Write("b0123");
       Wait(100);
+      // The match under way (the first deal sent), the peer vanishes.
+      TDeck deck;
+      for (int i = 1; i <= 24; ++i) deck[i] = CardOfNumber(i);
+      server.SendDeal(deck, 1, 10);
+      QCOMPARE(server.State(), TConnState::Dealing);
       peer.Socket.abort();
     }
     QTRY_COMPARE(gone.count(), 1);
