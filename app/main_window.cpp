@@ -86,6 +86,8 @@ TMainWindow::TMainWindow(QWidget* parent) : QWidget(parent) {
   };
 
   Table = new TTableView(View, Settings, this);
+  // A click on the table takes the keys back from the chat line.
+  Table->setFocusPolicy(Qt::ClickFocus);
   Table->OnMouseRelease = [this](QMouseEvent* e) {
     const QPoint p = e->position().toPoint();
     if (IntroShown()) {

@@ -160,6 +160,11 @@ class TDuelWindowTest : public QObject {
     QVERIFY(Until([this] { return Client->Win->ViewState().ChatLines[0] == QStringLiteral("ready?"); }));
     QCOMPARE(int(Server->Win->GameState().Deal.PlayPhase), 1);
     QVERIFY(Server->Win->ContinueButton()->isEnabled());
+    // A click on the table takes the keys back: Enter now starts the deal.
+    QTest::mouseClick(Server->Win->TableWidget(), Qt::LeftButton, {}, QPoint(380, 250));
+    QVERIFY(Server->Win->ChatField()->hasFocus() == false);
+    QTest::keyClick(Server->Win.get(), Qt::Key_Return);
+    QVERIFY(Until([this] { return Server->Win->GameState().Deal.PlayPhase == 2; }));
     // The debug view's code is refused in a duel: the other hand is a person's.
     Client->Win->ChatButton()->setFocus();
     QTest::keyClicks(Client->Win->ChatButton(), QStringLiteral("97538"));
