@@ -5,7 +5,9 @@ set -eu
 
 PACKAGES="g++ cmake ninja-build make libgtest-dev libgmock-dev libbenchmark-dev \
   qt6-base-dev qt6-svg-dev libgl-dev libgif-dev kdegames-card-data-kf5 fonts-comic-neue fonts-liberation2 \
-  fonts-wqy-zenhei desktop-file-utils libcurl4-openssl-dev"
+  fonts-wqy-zenhei desktop-file-utils libcurl4-openssl-dev \
+  libcpp-httplib-dev libsodium-dev libqt6sql6-sqlite libqt6sql6-psql python3-pyftpdlib python3-pil \
+  postgresql wrk"
 
 missing=""
 for p in $PACKAGES; do
