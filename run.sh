@@ -1,11 +1,12 @@
 #!/bin/sh
 # Installs what is missing, builds the program (only what is installed),
 # installs it into its own folder (~/Games/Zembra) with a desktop entry and
-# an icon, and starts it from there.
+# an icon, starts the club service beside it (once; it keeps running), and
+# starts the game from there.
 set -eu
 cd "$(dirname "$0")"
 ./tools/install_deps.sh
-./tools/build.sh zembra zembra-install-club
+./tools/build.sh zembra zembra-install-club zembra-service
 home="${HOME:-/root}"
 folder="$home/Games/Zembra"
 mkdir -p "$folder"
@@ -15,6 +16,13 @@ if ! cmp -s build/app/zembra "$folder/zembra"; then
   cp build/app/zembra "$folder/zembra.new"
   mv -f "$folder/zembra.new" "$folder/zembra"
 fi
+for f in zembra-service zembra-photo-ftp.py; do
+  if ! cmp -s "build/service/$f" "$folder/$f"; then
+    cp "build/service/$f" "$folder/$f.new"
+    mv -f "$folder/$f.new" "$folder/$f"
+  fi
+done
+./tools/start_service.sh "$folder"
 # The club files the program needs beside it; existing ones are kept.
 ./build/tools/zembra-install-club "$folder"
 ./tools/install_desktop.sh "$folder" build/generated/art/ZembraIcon.png

@@ -80,6 +80,14 @@ void DecodeGeneral(std::string_view f, TSettings& s) {
   if (int c = at(19); c == '0' || c == '1') s.SaluteCards = c == '1';
 }
 
+// Files written before the club service had its own port name the
+// placeholder addresses of that time; they mean the local service.
+std::string CurrentAddress(std::string address) {
+  if (address == "http://127.0.0.1:8666/records") return kDefaultTopTenAddress;
+  if (address == "http://127.0.0.1:8666/stats") return kDefaultStatsAddress;
+  return address;
+}
+
 }  // namespace
 
 TSettings DefaultSettings() { return TSettings{}; }
@@ -179,7 +187,7 @@ TOptionsRead ReadOptions(const std::optional<std::string>& fileBytes) {
   s.StatsAddress = kDefaultStatsAddress;
 
   if (L(26).empty()) return r;
-  s.TopTenAddress = DecipherAddress(L(26));
+  s.TopTenAddress = CurrentAddress(DecipherAddress(L(26)));
   r.LastLine = 26;
   if (L(27).empty()) return r;
   s.TopTenNick = Cp1251ToUtf8(Cut(L(27), 12));
@@ -195,7 +203,7 @@ TOptionsRead ReadOptions(const std::optional<std::string>& fileBytes) {
   r.LastLine = 30;
   r.ReachedIdentity = true;
 
-  if (!L(31).empty()) s.StatsAddress = DecipherAddress(L(31));
+  if (!L(31).empty()) s.StatsAddress = CurrentAddress(DecipherAddress(L(31)));
   r.LastLine = 31;
   s.SaveGamesAsGif = L(33) == std::string_view("\xE8", 1);
   r.LastLine = 33;

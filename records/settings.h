@@ -71,8 +71,9 @@ inline constexpr const char* kDefaultTopTenCountry = "1-001";
 inline constexpr const char* kDefaultTopTenCity = "Moscow";
 inline constexpr const char* kDefaultTopTenSex = "M";
 // Until the club service runs elsewhere, the services live on this machine.
-inline constexpr const char* kDefaultTopTenAddress = "http://127.0.0.1:8666/records";
-inline constexpr const char* kDefaultStatsAddress = "http://127.0.0.1:8666/stats";
+// Our club service on this machine (zembra-service's default port).
+inline constexpr const char* kDefaultTopTenAddress = "http://127.0.0.1:25680/RecordsService";
+inline constexpr const char* kDefaultStatsAddress = "http://127.0.0.1:25680/StatsService";
 
 enum class TFontRoleId : uint8_t { Decor = 0, Serif = 1, Fixed = 2, Conew = 3 };
 

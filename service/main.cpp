@@ -56,17 +56,25 @@ std::unique_ptr<QProcess> StartPhotoFtp(const std::string& host, int port, const
     return nullptr;
   }
   auto p = std::make_unique<QProcess>();
-  p->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+  p->setChildProcessModifier([] {
+    // The service blocks its stop signals for its waiting thread; the child
+    // must feel them.
+    sigset_t all;
+    sigfillset(&all);
+    pthread_sigmask(SIG_UNBLOCK, &all, nullptr);
+    prctl(PR_SET_PDEATHSIG, SIGTERM);
+  });
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert("ZEMBRA_FTP_PASSWORD", password);  // not on the command line, where anyone could read it
   p->setProcessEnvironment(env);
   p->setProcessChannelMode(QProcess::MergedChannels);
   if (logPath.isEmpty()) p->setProcessChannelMode(QProcess::ForwardedChannels);
   else p->setStandardOutputFile(logPath, QIODevice::Append);
-  p->start("python3", {script, "--host", QString::fromStdString(host), "--port", QString::number(port), "--user", user,
+  // Debian's own Python, where the FTP server and picture libraries are.
+  p->start("/usr/bin/python3", {script, "--host", QString::fromStdString(host), "--port", QString::number(port), "--user", user,
                        "--incoming", data + "/ftp-incoming", "--photos", data + "/photos"});
   if (!p->waitForStarted(5000)) {
-    log.Notice("photo uploads off: python3 did not start");
+    log.Notice("photo uploads off: /usr/bin/python3 did not start");
     return nullptr;
   }
   return p;
@@ -114,6 +122,10 @@ int main(int argc, char** argv) {
   const int lockFd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
   if (lockFd < 0 || ::flock(lockFd, LOCK_EX | LOCK_NB) != 0)
     return Fail("another zembra-service is running on " + dataDir.toStdString(), 3);
+  // The lock file names the running service, for the launcher.
+  const std::string pid = std::to_string(getpid()) + "\n";
+  if (::ftruncate(lockFd, 0) != 0 || ::pwrite(lockFd, pid.data(), pid.size(), 0) < 0)
+    return Fail("cannot write " + lockPath);
 
   const QString logPath = cli.isSet(logFile) ? (cli.value(logFile) == "-" ? QString() : cli.value(logFile))
                                              : dataDir + "/service.log";
@@ -174,7 +186,10 @@ int main(int argc, char** argv) {
   waiter.join();
   if (ftp) {
     ftp->terminate();
-    if (!ftp->waitForFinished(3000)) ftp->kill();
+    if (!ftp->waitForFinished(3000)) {
+      ftp->kill();
+      ftp->waitForFinished(1000);
+    }
   }
   log.Notice("stopped");
   return served ? 0 : 1;

@@ -1,4 +1,4 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """The club's photo upload server (FTP, passive mode).
 
 Members upload "photos/" + nick + ".jpg". A file is accepted only when it
@@ -54,7 +54,7 @@ class PhotoDTP(DTPHandler):
     def close(self):
         if not self._closed and self.receive and self.transfer_finished and self.file_obj is not None:
             if not self.file_obj.closed:
-                self.file_obj.close()
+                self.file_obj.flush()  # closed by the base class, which still reads it
             path = self.file_obj.name
             if photo_nick(path) is None or not is_club_photo(path):
                 self.transfer_finished = False

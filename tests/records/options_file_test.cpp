@@ -282,6 +282,16 @@ TEST(OptionsFile, AddressesAreEncipheredReversibly) {
   EXPECT_EQ(DecipherAddress("ZZ"), "");
 }
 
+TEST(OptionsFile, OlderPlaceholderAddressesMeanTheLocalClubService) {
+  auto lines = GoodLines();
+  lines[25] = EncipherAddress("http://127.0.0.1:8666/records");
+  lines[30] = EncipherAddress("http://127.0.0.1:8666/stats");
+  const TSettings s = ReadOptions(Join(lines)).Settings;
+  EXPECT_EQ(s.TopTenAddress, kDefaultTopTenAddress);
+  EXPECT_EQ(s.StatsAddress, kDefaultStatsAddress);
+  EXPECT_EQ(ReadOptions(Join(GoodLines())).Settings.TopTenAddress, "http://club.example/top");
+}
+
 TEST(FileStore, AtomicReplaceKeepsThePreviousFileOnFailure) {
   const auto dir = std::filesystem::temp_directory_path() / "zembra-store-test";
   std::filesystem::remove_all(dir);

@@ -5,6 +5,7 @@
 #include "online/service_addresses.h"
 #include "records/cp1251.h"
 #include "records/options_file.h"
+#include "records/settings.h"
 #include "service/club_request.h"
 #include "service/field_rules.h"
 #include "service/form.h"
@@ -195,6 +196,9 @@ TEST(ServiceAddresses, BuiltInValuesNameTheLocalService) {
   EXPECT_EQ(BuiltInAddress(TServiceAddress::ServiceFile), "http://127.0.0.1:25680/service.txt");
   EXPECT_EQ(BuiltInAddress(TServiceAddress::RecordsService), "http://127.0.0.1:25680/RecordsService");
   EXPECT_EQ(BuiltInAddress(TServiceAddress::PhotoBase), "http://127.0.0.1:25680/photos/");
+  // The options' defaults name the same service.
+  EXPECT_EQ(BuiltInAddress(TServiceAddress::RecordsService), kDefaultTopTenAddress);
+  EXPECT_EQ(BuiltInAddress(TServiceAddress::StatsService), kDefaultStatsAddress);
   EXPECT_EQ(BuiltInAddress(TServiceAddress::PhotoUpload).rfind("ftp://", 0), 0u);
   EXPECT_EQ(std::string(BuiltInAddressEnciphered(TServiceAddress::AccountService)).find("http"), std::string::npos);
   EXPECT_EQ(ServiceFileUrlFor("https://club.example:8443/RecordsService"), "https://club.example:8443/service.txt");
