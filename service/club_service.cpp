@@ -59,6 +59,19 @@ std::vector<std::string> RecordFields(const TRecordRow& r) {
           r.City, r.R07, r.R08, r.R09, r.R10};
 }
 
+// Reads that need no password and are the same for every caller.
+bool IsCachedRead(TRequestKind k) {
+  return k == TRequestKind::ClubMembers || k == TRequestKind::ClubTopTen || k == TRequestKind::RatingPlace ||
+         k == TRequestKind::InfoRead || k == TRequestKind::RecordsCount || k == TRequestKind::RecordsTopTen ||
+         k == TRequestKind::RecordsAround || k == TRequestKind::StatRead;
+}
+
+bool IsWrite(TRequestKind k) {
+  return k == TRequestKind::AccountRegister || k == TRequestKind::GameSave || k == TRequestKind::InfoSave ||
+         k == TRequestKind::RecordSubmit || k == TRequestKind::StatLaunch || k == TRequestKind::StatWindow ||
+         k == TRequestKind::StatResults;
+}
+
 }  // namespace
 
 TServiceReply TClubService::Handle(TEndpoint endpoint, std::string_view body) {
@@ -67,28 +80,46 @@ TServiceReply TClubService::Handle(TEndpoint endpoint, std::string_view body) {
   if (!form) return Bad();
   const TRequestKind kind = IdentifyRequest(endpoint, *form);
   TServiceReply reply;
-  switch (kind) {
-    case TRequestKind::Unknown: reply = Bad(); break;
-    case TRequestKind::AccountRegister: reply = Register(*form); break;
-    case TRequestKind::AccountLogin: reply = Login(*form); break;
-    case TRequestKind::ClubMembers: reply = Members(); break;
-    case TRequestKind::ClubTopTen: reply = TopTen(); break;
-    case TRequestKind::RatingPlace: reply = Place(*form); break;
-    case TRequestKind::GameRead: reply = ReadGame(*form); break;
-    case TRequestKind::GameSave: reply = SaveGame(*form); break;
-    case TRequestKind::InfoRead: reply = ReadInfo(*form); break;
-    case TRequestKind::InfoSave: reply = SaveInfo(*form); break;
-    case TRequestKind::RecordsCount: reply = CountRecords(*form); break;
-    case TRequestKind::RecordsTopTen: reply = TopRecords(*form); break;
-    case TRequestKind::RecordsAround: reply = AroundRecords(*form); break;
-    case TRequestKind::RecordSubmit: reply = SubmitRecord(*form); break;
-    case TRequestKind::StatRead: reply = ReadStats(*form); break;
-    case TRequestKind::StatLaunch:
-    case TRequestKind::StatWindow:
-    case TRequestKind::StatResults: reply = PostStats(kind, *form); break;
+  if (IsCachedRead(kind)) {
+    const std::string key = std::to_string(static_cast<int>(kind)) + "\n" + EncodeForm(form->Fields());
+    if (auto hit = Cache_.Find(key)) {
+      reply = Reply(200, std::move(*hit));
+    } else {
+      const auto generation = Cache_.Generation();
+      reply = Dispatch(kind, *form);
+      if (reply.Status == 200) Cache_.Keep(key, reply.Body, generation);
+    }
+  } else {
+    reply = Dispatch(kind, *form);
+    if (reply.Status == 200 && IsWrite(kind)) Cache_.Invalidate();
   }
   reply.Kind = kind;
   if (const std::string* nick = form->Find("nick"); nick && TextLength(*nick) <= 30) reply.Nick = *nick;
+  return reply;
+}
+
+TServiceReply TClubService::Dispatch(TRequestKind kind, const TForm& f) {
+  TServiceReply reply;
+  switch (kind) {
+    case TRequestKind::Unknown: reply = Bad(); break;
+    case TRequestKind::AccountRegister: reply = Register(f); break;
+    case TRequestKind::AccountLogin: reply = Login(f); break;
+    case TRequestKind::ClubMembers: reply = Members(); break;
+    case TRequestKind::ClubTopTen: reply = TopTen(); break;
+    case TRequestKind::RatingPlace: reply = Place(f); break;
+    case TRequestKind::GameRead: reply = ReadGame(f); break;
+    case TRequestKind::GameSave: reply = SaveGame(f); break;
+    case TRequestKind::InfoRead: reply = ReadInfo(f); break;
+    case TRequestKind::InfoSave: reply = SaveInfo(f); break;
+    case TRequestKind::RecordsCount: reply = CountRecords(f); break;
+    case TRequestKind::RecordsTopTen: reply = TopRecords(f); break;
+    case TRequestKind::RecordsAround: reply = AroundRecords(f); break;
+    case TRequestKind::RecordSubmit: reply = SubmitRecord(f); break;
+    case TRequestKind::StatRead: reply = ReadStats(f); break;
+    case TRequestKind::StatLaunch:
+    case TRequestKind::StatWindow:
+    case TRequestKind::StatResults: reply = PostStats(kind, f); break;
+  }
   return reply;
 }
 

@@ -9,6 +9,7 @@
 #include "service/club_request.h"
 #include "service/club_store.h"
 #include "service/password_vault.h"
+#include "service/reply_cache.h"
 
 namespace zembra::service {
 
@@ -46,8 +47,11 @@ class TClubService {
   // when the database failed.
   std::optional<TStoredAccount> Authenticate(const TForm& f);
 
+  TServiceReply Dispatch(TRequestKind kind, const TForm& f);
+
   TClubStore& Store_;
   TPasswordVault& Vault_;
+  TReplyCache Cache_;
 };
 
 }  // namespace zembra::service

@@ -1,6 +1,7 @@
 #include "service/http_front.h"
 
 #include <httplib.h>
+#include <sys/socket.h>
 
 #include <chrono>
 #include <cstdio>
@@ -46,14 +47,26 @@ THttpFront::THttpFront(TClubService& service, TClubStore& store, TRequestLog& lo
   Server_->set_write_timeout(Options_.ReadTimeoutSeconds, 0);
   Server_->set_keep_alive_max_count(1000);
   Server_->set_keep_alive_timeout(5);
+  // Replies leave in two writes (head, body): without this the body waits
+  // for the client's delayed acknowledgement, some 40 ms.
+  Server_->set_tcp_nodelay(true);
+  Server_->set_socket_options([this](int fd) {
+    const int yes = 1;
+    setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+    ListenSocket_ = fd;
+  });
   Routes();
 }
 
 THttpFront::~THttpFront() = default;
 
 int THttpFront::Bind(const std::string& host, int port) {
-  if (port == 0) return Server_->bind_to_any_port(host);
-  return Server_->bind_to_port(host, port) ? port : -1;
+  const int bound = port == 0 ? Server_->bind_to_any_port(host) : Server_->bind_to_port(host, port) ? port : -1;
+  // The library listens with a queue of 5; a hundred members connecting at
+  // once would be dropped and retried a second later. A second listen()
+  // only lengthens the queue.
+  if (bound > 0 && ListenSocket_ >= 0) ::listen(ListenSocket_, 1024);
+  return bound;
 }
 
 bool THttpFront::Run() { return Server_->listen_after_bind(); }

@@ -45,6 +45,7 @@ class THttpFront {
   TRequestLog& Log_;
   THttpOptions Options_;
   std::unique_ptr<httplib::Server> Server_;
+  int ListenSocket_ = -1;
 };
 
 }  // namespace zembra::service

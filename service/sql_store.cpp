@@ -231,12 +231,17 @@ int TSqlStore::SchemaVersion() {
   return q.exec("SELECT MAX(version) FROM schema_version") && q.next() ? q.value(0).toInt() : -1;
 }
 
+std::unique_lock<std::mutex> TSqlStore::WriteTurn() {
+  return Address_.Postgres ? std::unique_lock<std::mutex>() : std::unique_lock<std::mutex>(Writers_);
+}
+
 bool TSqlStore::Ping() {
   TConnection* c = Connection();
   return c && c->Number("SELECT 1", {}).has_value();
 }
 
 TCreateResult TSqlStore::CreateAccount(const TAccountRow& r, const std::string& passwordHash) {
+  const auto turn = WriteTurn();
   TConnection* c = Connection();
   if (!c) return TCreateResult::Failed;
   const QString key = Q(r.Nick).toLower();
@@ -302,6 +307,7 @@ std::optional<TGameRow> TSqlStore::ReadGame(int64_t accountId, const std::string
 }
 
 bool TSqlStore::SaveGame(int64_t accountId, const std::string& tag, const TGameRow& g) {
+  const auto turn = WriteTurn();
   TConnection* c = Connection();
   return c && c->Do(
                   "INSERT INTO games (account_id, tag, kon, best, rating, sessions, konl, score, r1, r2)"
@@ -353,6 +359,7 @@ std::optional<TInfoRow> TSqlStore::ReadInfo(int64_t accountId) {
 }
 
 bool TSqlStore::SaveInfo(int64_t accountId, const TInfoRow& i) {
+  const auto turn = WriteTurn();
   TConnection* c = Connection();
   return c && c->Do(
                   "INSERT INTO infos (account_id, f1, f2, f3, f4, f5, f6, f7, f8, f9, f10, f11, f12, f13, f14)"
@@ -424,6 +431,7 @@ std::optional<std::vector<TRecordRow>> TSqlStore::RecordsAround(int gid, const s
 }
 
 std::optional<int64_t> TSqlStore::AddRecord(const TRecordRow& r, bool numberInSequence) {
+  const auto turn = WriteTurn();
   TConnection* c = Connection();
   if (!c || !c->Begin()) return std::nullopt;
   auto fail = [&]() -> std::optional<int64_t> {
@@ -456,6 +464,7 @@ std::optional<int64_t> TSqlStore::AddRecord(const TRecordRow& r, bool numberInSe
 }
 
 bool TSqlStore::AddStats(int gid, const TStatDelta& d) {
+  const auto turn = WriteTurn();
   TConnection* c = Connection();
   const auto& x = d.X;
   return c && c->Do(

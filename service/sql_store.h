@@ -6,6 +6,7 @@
 #pragma once
 
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -63,8 +64,13 @@ class TSqlStore final : public TClubStore {
   bool Migrate(std::string* error);
   std::optional<std::vector<TRecordRow>> ReadRecords(TConnection& c, int gid, int limit, int64_t offset);
 
+  // SQLite takes one writer at a time; writers of this process queue here
+  // instead of in SQLite's busy wait, whose growing sleeps make long tails.
+  std::unique_lock<std::mutex> WriteTurn();
+
   TDatabaseAddress Address_;
   const unsigned long long Serial_;
+  std::mutex Writers_;
 };
 
 }  // namespace zembra::service

@@ -10,6 +10,7 @@
 #include "service/field_rules.h"
 #include "service/form.h"
 #include "service/jpeg_check.h"
+#include "service/password_vault.h"
 #include "service/reply_forms.h"
 #include "service/service_file.h"
 
@@ -224,6 +225,47 @@ TEST(JpegCheck, OnlyTwoHundredByTwoHundredFifty) {
   EXPECT_FALSE(IsClubPhoto("\x89PNG\r\n\x1a\n"));
   EXPECT_FALSE(IsClubPhoto(JpegHead(200, 250).substr(0, 12)));  // cut inside the frame header
   EXPECT_FALSE(IsClubPhoto(""));
+}
+
+}  // namespace
+}  // namespace zembra::service
+
+namespace zembra::service {
+namespace {
+
+TVaultOptions CheapVault() {
+  TVaultOptions o;
+  o.OpsLimit = 1;
+  o.MemLimit = 64 * 1024;
+  return o;
+}
+
+TEST(PasswordVault, StoresOnlyASaltedHash) {
+  TPasswordVault vault(CheapVault());
+  const std::string a = vault.Hash("secret1"), b = vault.Hash("secret1");
+  EXPECT_EQ(a.rfind("$argon2id$", 0), 0u);
+  EXPECT_NE(a, b);  // a salt each
+  EXPECT_EQ(a.find("secret1"), std::string::npos);
+  EXPECT_TRUE(vault.Verify("1", a, "secret1"));
+  EXPECT_TRUE(vault.Verify("1", a, "secret1"));  // remembered
+  EXPECT_FALSE(vault.Verify("1", a, "secret2"));
+  EXPECT_FALSE(vault.Verify("2", b, ""));
+  EXPECT_FALSE(vault.Verify("2", "", "secret1"));
+  // A remembered pair vouches for its own stored hash only.
+  EXPECT_FALSE(vault.Verify("1", vault.Hash("other11"), "secret1"));
+}
+
+TEST(PasswordVault, GuessingLocksTheAccountForAMinute) {
+  TVaultOptions o = CheapVault();
+  o.FailuresPerMinute = 3;
+  TPasswordVault vault(o);
+  const std::string hash = vault.Hash("secret1"), other = vault.Hash("secret2");
+  EXPECT_TRUE(vault.Verify("7", hash, "secret1"));  // a player logged in before the guessing
+  for (int i = 0; i < 3; ++i) EXPECT_FALSE(vault.Verify("8", other, "guess" + std::to_string(i)));
+  EXPECT_FALSE(vault.Verify("8", other, "secret2"));  // locked: even the right one waits
+  EXPECT_TRUE(vault.Verify("7", hash, "secret1"));    // others are untouched
+  for (int i = 0; i < 5; ++i) EXPECT_FALSE(vault.Verify("7", hash, "guess"));
+  EXPECT_TRUE(vault.Verify("7", hash, "secret1"));  // a remembered pair still passes
 }
 
 }  // namespace
