@@ -30,6 +30,7 @@ std::string S(const QVariant& v) { return v.toString().toStdString(); }
 struct TSqlStore::TConnection {
   QString Name;
   bool Postgres = false;
+  bool Suspect = false;  // a statement failed: look at the line before the next use
   std::map<const char*, std::unique_ptr<QSqlQuery>> Prepared;
 
   QSqlDatabase Db() const { return QSqlDatabase::database(Name, false); }
@@ -56,6 +57,7 @@ struct TSqlStore::TConnection {
     if (!q) return nullptr;
     if (!q->exec()) {
       q->finish();
+      Suspect = true;
       return nullptr;
     }
     return q;
@@ -137,18 +139,31 @@ TSqlStore::TSqlStore(const TDatabaseAddress& address) : Address_(address), Seria
 // connection under a live statement is not allowed.
 TSqlStore::~TSqlStore() = default;
 
-TSqlStore::TConnection* TSqlStore::Connection() {
+TSqlStore::TConnection* TSqlStore::Connection(std::string* openError) {
   // Connections belong to the thread that opened them; a thread keeps one
   // per store for its whole life.
   thread_local std::unordered_map<unsigned long long, std::unique_ptr<TConnection>> connections;
+  static std::atomic<unsigned long long> opened{0};
   auto it = connections.find(Serial_);
   if (it != connections.end()) {
-    if (it->second->Db().isOpen()) return it->second.get();
-    connections.erase(it);  // dropped (a restarted database server): open anew
+    TConnection& c = *it->second;
+    if (c.Suspect) {
+      // After a failure, a database server that went away or restarted
+      // leaves a dead line: try it, and open a new one when it is dead.
+      QSqlQuery probe(c.Db());
+      c.Suspect = !probe.exec("SELECT 1");
+    }
+    if (!c.Suspect && c.Db().isOpen()) return &c;
+    const QString old = c.Name;
+    connections.erase(it);
+    QSqlDatabase::removeDatabase(old);
   }
   auto c = std::make_unique<TConnection>();
   c->Postgres = Address_.Postgres;
-  c->Name = QStringLiteral("club-%1-%2").arg(Serial_).arg(reinterpret_cast<quintptr>(QThread::currentThreadId()));
+  c->Name = QStringLiteral("club-%1-%2-%3")
+                .arg(Serial_)
+                .arg(reinterpret_cast<quintptr>(QThread::currentThreadId()))
+                .arg(opened++);
   {
     QSqlDatabase db = QSqlDatabase::contains(c->Name) ? QSqlDatabase::database(c->Name, false)
                                                       : QSqlDatabase::addDatabase(
@@ -164,8 +179,16 @@ TSqlStore::TConnection* TSqlStore::Connection() {
       db.setDatabaseName(Q(Address_.Path));
       db.setConnectOptions("QSQLITE_BUSY_TIMEOUT=10000");
     }
-    if (!db.open()) return nullptr;
-    if (!Address_.Postgres) {
+    if (!db.open()) {
+      if (openError) *openError = db.lastError().text().toStdString();
+      db = QSqlDatabase();
+      QSqlDatabase::removeDatabase(c->Name);
+      return nullptr;
+    }
+    if (Address_.Postgres) {
+      QSqlQuery q(db);
+      q.exec("SET client_min_messages TO warning");
+    } else {
       QSqlQuery q(db);
       q.exec("PRAGMA journal_mode=WAL");
       q.exec("PRAGMA synchronous=FULL");
@@ -179,12 +202,10 @@ TSqlStore::TConnection* TSqlStore::Connection() {
 
 std::unique_ptr<TSqlStore> TSqlStore::Open(const TDatabaseAddress& address, std::string* error) {
   std::unique_ptr<TSqlStore> store(new TSqlStore(address));
-  TConnection* c = store->Connection();
+  std::string reason;
+  TConnection* c = store->Connection(&reason);
   if (!c) {
-    QSqlDatabase db = QSqlDatabase::database(
-        QStringLiteral("club-%1-%2").arg(store->Serial_).arg(reinterpret_cast<quintptr>(QThread::currentThreadId())),
-        false);
-    *error = "cannot open the database: " + db.lastError().text().toStdString();
+    *error = "cannot open the database: " + reason;
     return nullptr;
   }
   if (!store->Migrate(error)) return nullptr;
@@ -206,6 +227,11 @@ bool TSqlStore::Migrate(std::string* error) {
   if (ok && q.exec("SELECT MAX(version) FROM schema_version") && q.next()) version = q.value(0).toInt();
   q.finish();
   const auto& steps = SchemaMigrations(c->Postgres);
+  if (version > static_cast<int>(steps.size())) {
+    *error = "the database has schema version " + std::to_string(version) + ", newer than this service knows (" +
+             std::to_string(steps.size()) + "): run a newer zembra-service";
+    ok = false;
+  }
   for (size_t v = version; ok && v < steps.size(); ++v) {
     ok = c->Begin();
     for (const char* statement : steps[v]) {

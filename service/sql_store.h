@@ -60,7 +60,7 @@ class TSqlStore final : public TClubStore {
  private:
   struct TConnection;
   explicit TSqlStore(const TDatabaseAddress& address);
-  TConnection* Connection();
+  TConnection* Connection(std::string* openError = nullptr);
   bool Migrate(std::string* error);
   std::optional<std::vector<TRecordRow>> ReadRecords(TConnection& c, int gid, int limit, int64_t offset);
 

@@ -162,6 +162,32 @@ TEST_F(ServiceTest, StopsCleanlyAndKeepsItsData) {
   EXPECT_EQ(text.find("secret9"), std::string::npos);  // never a password
 }
 
+TEST_F(ServiceTest, ADatabaseFromANewerServiceIsNotTouched) {
+  if (!Database_.empty()) GTEST_SKIP() << "shown on SQLite";
+  Service_->Signal(SIGTERM);
+  ASSERT_EQ(Service_->Wait(), 0);
+  const std::string db = (Data_ / "club.sqlite").string();
+  ASSERT_EQ(std::system(("/usr/bin/python3 -c \"import sqlite3,sys; c=sqlite3.connect(sys.argv[1]); "
+                         "c.execute('INSERT INTO schema_version VALUES (99)'); c.commit()\" " + db).c_str()),
+            0);
+  TServiceProcess newer;
+  EXPECT_FALSE(newer.Start(Data_.string(), Database_));
+  EXPECT_EQ(newer.ExitCode(), 2);
+}
+
+TEST_F(ServiceTest, ARestartedDatabaseServerIsReachedAgain) {
+  const char* restart = std::getenv("ZEMBRA_TEST_PG_RESTART");
+  if (!restart || Database_.empty()) GTEST_SKIP() << "needs the throw-away PostgreSQL server";
+  ASSERT_EQ(Register("Kim", "secret10").Body, "ok");
+  ASSERT_EQ(std::system(restart), 0);
+  // The first request on a dead line may fail; none after it.
+  Post(kAccount, "nick=Kim&&pw=secret10&&tulvekbest=0");
+  for (int i = 0; i < 8; ++i) {
+    EXPECT_EQ(Post(kAccount, "nick=Kim&&pw=secret10&&tulvekbest=0").Body, "$0 0 0 0 0 0 0 #$");
+    EXPECT_EQ(Get("/health").Status, 200);
+  }
+}
+
 TEST_F(ServiceTest, AKillLosesNoAcknowledgedWrite) {
   std::mutex mutex;
   std::vector<std::string> acknowledged;

@@ -13,8 +13,10 @@ dir=$(mktemp -d /tmp/zembra-pg.XXXXXX)
 if [ "$(id -u)" -eq 0 ]; then
   chown postgres "$dir"
   as() { runuser -u postgres -- "$@"; }
+  prefix="runuser -u postgres -- "
 else
   as() { "$@"; }
+  prefix=""
 fi
 stop() {
   as "$bin/pg_ctl" -D "$dir/data" -m immediate stop >/dev/null 2>&1 || true
@@ -25,4 +27,6 @@ as "$bin/initdb" -D "$dir/data" -A trust -U zembra >/dev/null
 port=$((20000 + $$ % 20000))
 as "$bin/pg_ctl" -D "$dir/data" -l "$dir/server.log" -w \
   -o "-k $dir -p $port -c listen_addresses= -c fsync=off -c max_connections=300" start >/dev/null
+# A test may restart the server under a running service.
+export ZEMBRA_TEST_PG_RESTART="$prefix$bin/pg_ctl -D $dir/data -m fast -w restart >/dev/null"
 ZEMBRA_TEST_PG="host=$dir port=$port user=zembra" "$@"
