@@ -22,7 +22,12 @@ struct TServiceReply {
 
 class TClubService {
  public:
-  TClubService(TClubStore& store, TPasswordVault& vault) : Store_(store), Vault_(vault) {}
+  // cacheAge: how long a read's reply may be given again while no write
+  // came through this service (other instances on the same database may
+  // write meanwhile).
+  TClubService(TClubStore& store, TPasswordVault& vault,
+               std::chrono::milliseconds cacheAge = std::chrono::milliseconds(1000))
+      : Store_(store), Vault_(vault), Cache_(cacheAge) {}
 
   TServiceReply Handle(TEndpoint endpoint, std::string_view body);
 

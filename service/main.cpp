@@ -144,7 +144,9 @@ int main(int argc, char** argv) {
   if (!store) return Fail(error);
 
   TPasswordVault vault;
-  TClubService service(*store, vault);
+  // With SQLite this service is the database's only writer, so a cached
+  // read stays right until its own next write.
+  TClubService service(*store, vault, address.Postgres ? std::chrono::seconds(1) : std::chrono::seconds(60));
   THttpOptions options;
   options.DataFolder = dataDir.toStdString();
   options.PublicUrl = cli.value(publicUrl).toStdString();
