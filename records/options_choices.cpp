@@ -19,6 +19,7 @@
 #include <QTabBar>
 #include "resources/flags.h"
 #include "resources/link_message.h"
+#include "resources/pack_names.h"
 #include "resources/packs.h"
 #include "resources/text.h"
 #include "resources/words.h"
@@ -31,8 +32,6 @@ constexpr int kColourRows[] = {375, 376, 377, 379, 380, 381, 378};
 constexpr int kTabRows[] = {30, 38, 39, 516, 40, 362, 292, -1, 382};
 constexpr int kSizeRows[] = {44, 48, 45, 46, 47};
 const char* const kSizeHints[] = {"760 x 500", "", "990 x 650", "1290 x 850", "1520 x 1000"};
-
-bool RandomBackSet(int set) { return set >= 8 && set <= 11; }
 
 }  // namespace
 
