@@ -1,0 +1,7 @@
+#include "packgen.h"
+
+namespace packgen {
+
+void AddBackgrounds(TPackWriter&) {}
+
+}  // namespace packgen

@@ -1,0 +1,7 @@
+#include "packgen.h"
+
+namespace packgen {
+
+void AddCardBacks(TPackWriter&) {}
+
+}  // namespace packgen

@@ -1,0 +1,7 @@
+#include "packgen.h"
+
+namespace packgen {
+
+void AddCardFaces(TPackWriter&, TPackWriter&, TPackWriter&) {}
+
+}  // namespace packgen

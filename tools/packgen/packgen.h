@@ -1,0 +1,20 @@
+// The pack builder's producers, one per source file. Each fills the packs
+// it owns with real pictures under the names the program asks for
+// (resources/pack_names.h).
+#pragma once
+
+#include "pack_writer.h"
+
+namespace packgen {
+
+// "OrvBackG03.dll": ten textures in seven colours at both sizes, JPEG.
+void AddBackgrounds(TPackWriter& pack);                       // backgrounds.cpp
+// Backs of back sets 1..12 and the narrow variant of back set 0
+// ("OrvCards06B.dll").
+void AddCardBacks(TPackWriter& pack);                         // backs.cpp
+// Faces and suit symbols of sets 1..31, 32..39 and 40..47.
+void AddCardFaces(TPackWriter& a, TPackWriter& b, TPackWriter& c);  // faces.cpp
+// "OrvCGraph1.dll": window designs, "BGLilu", "GTouch", "GifA" and the rest.
+void AddGraphics(TPackWriter& pack);                          // graphics.cpp
+
+}  // namespace packgen
