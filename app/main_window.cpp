@@ -1,5 +1,9 @@
 // Start-up, screens, timers, the main menu and the window's own events.
 #include "app/main_window.h"
+#include "resources/link_message.h"
+#include "resources/packs.h"
+#include "resources/pack_names.h"
+#include "app/card_look.h"
 #include "resources/orv_cards_button.h"
 #include "resources/owner_button.h"
 
@@ -270,6 +274,7 @@ void TMainWindow::SetWindowSize(int size) {
   View.WindowSize = Settings.WindowSize;
   View.Layout = MakeLayout(View.WindowSize, roomW, roomH);
   ApplyLayout();
+  if (OptionsRead) ReloadLook();
   // The whole frame on the available area: full screen at its top left
   // corner, the other sizes where they are, pulled back inside.
   const QSize outer(View.Layout.Client.W + margins.left() + margins.right(),
@@ -349,6 +354,7 @@ void TMainWindow::OpenOptions() {
     TOrvCardsButton::SetNataAll(this, Settings.NewButtons);
     // Fonts reach the menu's and the table's buttons at once.
     ApplyLayout();
+    ReloadLook();
     if (View.Screen == TScreen::Menu) RefreshRecentPlayers();
   };
   host.OpenSpeedDialog = [this](int) { OpenSpeed(); };
@@ -578,7 +584,41 @@ void TMainWindow::ReadOptionsFile() {
     StartFailed = true;
     Timer1->stop();
     QTimer::singleShot(0, this, &QWidget::close);
+    return;
   }
+  ReloadLook();
+}
+
+void TMainWindow::ReloadLook() {
+  auto missing = [this](const char* pack) {
+    ShowLinkMessage(this, Row(93) + QLatin1Char(' ') + QLatin1String(pack), QString(), QString());
+  };
+  TCardLook look = CurrentCardLook();
+  const int sizeClass = SizeClass(View.Layout.Scale.S);
+  if (!LoadCardFaces(Folder, Settings.CardSet, sizeClass, &look)) {
+    missing(PackOfCardSet(Settings.CardSet).c_str());
+    Settings.CardSet = 0;
+    LoadCardFaces(Folder, 0, sizeClass, &look);
+  }
+  if (!LoadCardBacks(Folder, Settings.BackSet, sizeClass, &look)) {
+    missing(kPackCardsB);
+    // Narrow faces at a larger size need that pack even for the built-in
+    // backs: then the faces return to the built-in set too.
+    if (Settings.BackSet == 0) {
+      Settings.CardSet = 0;
+      LoadCardFaces(Folder, 0, sizeClass, &look);
+    }
+    Settings.BackSet = 0;
+    LoadCardBacks(Folder, 0, sizeClass, &look);
+  }
+  if (!LoadTableBackground(Folder, Settings.BackgroundPattern, Settings.BackgroundColour, View.WindowSize, &look)) {
+    missing(kPackBackgrounds);
+    Settings.BackgroundPattern = 2;
+    Settings.BackgroundColour = 0;
+    LoadTableBackground(Folder, 2, 0, View.WindowSize, &look);
+  }
+  SetCurrentCardLook(std::move(look));
+  Table->update();
 }
 
 std::string TMainWindow::ClubPath() const {

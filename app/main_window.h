@@ -88,6 +88,9 @@ class TMainWindow : public QWidget, private TSeat {
   const QString& ProgramFolder() const { return Folder; }
   // Reads the options file and applies it (the first paint does this once).
   void ReadOptionsFile();
+  // Loads faces, backs and background for the settings and the size class;
+  // a missing pack is named, and its setting returns to the built-in one.
+  void ReloadLook();
   // Writes the options file; shows "Can`t save options!" when that fails.
   bool WriteOptionsFile();
 

@@ -17,6 +17,10 @@
 #include "duel/external_address.h"
 #include "duel/net_section.h"
 #include "app/main_window.h"
+
+#include <QRandomGenerator>
+
+#include "resources/pack_names.h"
 #include "app/media.h"
 #include "app/pictures.h"
 #include "app/table_painter.h"
@@ -208,7 +212,9 @@ void TMainWindow::ShowStep(const TEngineEvent& e) {
     case TEventKind::DealDealt:
       View.WaitBanner = false;
       View.BannerRow = 153;
-      View.BackIndex = Settings.BackAlwaysOne ? 7 : BackOfTheDay();
+      View.BackIndex = RandomBackSet(Settings.BackSet) ? 1 + QRandomGenerator::global()->bounded(10)
+                       : Settings.BackAlwaysOne          ? 7
+                                                         : BackOfTheDay();
       View.OpenHand1 = false;
       View.HiddenInHand.clear();
       View.TableHidden[1] = View.TableHidden[2] = false;

@@ -1,5 +1,7 @@
 #include "app/table_layout.h"
 
+#include "resources/pack_names.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -73,9 +75,7 @@ TRect ScaleRect(const TRect& b, const TScale& sc) {
 }
 
 int SizeClass(double s) {
-  if (s >= 2.0) return 2;
-  if (s >= 1.3) return 0;
-  return 1;
+  return SizeClassOf(s);
 }
 
 TCardSize CardSize(double s) {

@@ -1,5 +1,7 @@
 #include "app/table_painter.h"
 
+#include "app/card_look.h"
+
 #include <QFontMetrics>
 #include <QPainterPath>
 #include <algorithm>
@@ -57,7 +59,9 @@ void PaintBackground(QPainter& p, const TPaintContext& c) {
   // The background stretched to the client once per size, not on every paint.
   static QPixmap scaled;
   static qint64 scaledKey = -1;
-  const QPixmap bg = Picture(c.View.WindowSize == 1 ? QStringLiteral("FonG") : QStringLiteral("FonGB"));
+  const QPixmap& loaded = CurrentCardLook().Background;
+  const QPixmap bg =
+      !loaded.isNull() ? loaded : Picture(c.View.WindowSize == 1 ? QStringLiteral("FonG") : QStringLiteral("FonGB"));
   if (bg.isNull()) {
     p.fillRect(Q(client), QColor(0, 128, 0));
     return;

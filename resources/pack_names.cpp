@@ -33,7 +33,7 @@ bool WideCardSet(int s) {
   return true;
 }
 
-TCardSize CardSizeFor(int sizeClass, double scale, bool wide) {
+TPackCardSize CardSizeFor(int sizeClass, double scale, bool wide) {
   if (sizeClass == 1) return {71, 96};
   if (sizeClass == 2) return {wide ? 146 : 126, 198};
   return {static_cast<int>(std::lround(scale * (wide ? 71 : 61))), static_cast<int>(std::lround(scale * 96))};

@@ -22,10 +22,10 @@ const char* SizeSuffix(int sizeClass);
 // Sets 28-39, 41-44, 46 and 47 are narrow; the built-in set is wide.
 bool WideCardSet(int cardSet);
 
-struct TCardSize {
+struct TPackCardSize {
   int Width = 71, Height = 96;
 };
-TCardSize CardSizeFor(int sizeClass, double scale, bool wide);
+TPackCardSize CardSizeFor(int sizeClass, double scale, bool wide);
 
 // The set's own three-letter code ("Med" ...), its pip code (nines, tens,
 // suit symbols) and its ace code; empty for set 0.

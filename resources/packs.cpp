@@ -28,10 +28,4 @@ std::string PackOfBackground(int pattern, int colour) {
   return kPackBackgrounds;
 }
 
-bool PackLoadable(const std::string&, const std::string&) {
-  // No pack reader is built into this version, so no pack is loadable:
-  // every setting that needs one falls back to the built-in pictures.
-  return false;
-}
-
 }  // namespace zembra

@@ -29,8 +29,8 @@ std::string PackOfBackSet(int backSet);
 // The pack a table background needs (pattern 2, colour 0 and pattern 0 are built in).
 std::string PackOfBackground(int pattern, int colour);
 
-// Whether a pack can be opened for pictures. Packs are read by a loader of
-// their own; a pack this program cannot read counts as missing.
+// Whether a pack can be opened for pictures: found and a resource file this
+// program can map; a damaged file counts as missing (resources/pack_file.cpp).
 bool PackLoadable(const std::string& folder, const std::string& name);
 
 }  // namespace zembra

@@ -1,0 +1,171 @@
+// Pictures from packs: a pack built here with Qt's resource compiler, found
+// beside the program or in its parent folder, faces turned back from their
+// stored form, and every fallback when a pack is missing.
+#include <QProcess>
+
+#include "app/card_look.h"
+#include "records/options_file.h"
+#include "resources/link_message.h"
+#include "resources/pack_file.h"
+#include "resources/pack_names.h"
+#include "resources/packs.h"
+#include "window_fixture.h"
+
+namespace zembra_test {
+
+namespace {
+QStringList gLinks;
+void RecordLink(const QString& first, const QString&, const QString&) { gLinks << first; }
+
+const QColor kFace(30, 120, 200);
+
+// A pack file with the given picture items, compiled by rcc.
+void BuildPack(const QString& path, const std::vector<std::pair<QString, QImage>>& pngs,
+               const std::vector<std::pair<QString, QImage>>& jpegs = {}) {
+  QTemporaryDir work;
+  QString qrc = "<RCC><qresource prefix=\"/\">\n";
+  auto add = [&](const QString& kind, const QString& name, const QImage& image, const char* format) {
+    QDir().mkpath(work.path() + "/" + kind);
+    QVERIFY(image.save(work.path() + "/" + kind + "/" + name, format));
+    qrc += "<file>" + kind + "/" + name + "</file>\n";
+  };
+  for (const auto& [name, image] : pngs) add("RCDATA", name, image, "PNG");
+  for (const auto& [name, image] : jpegs) add("JPEG", name, image, "JPEG");
+  qrc += "</qresource></RCC>\n";
+  QFile f(work.path() + "/pack.qrc");
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write(qrc.toUtf8());
+  f.close();
+  QProcess rcc;
+  rcc.start(ZEMBRA_RCC, {"--binary", "-o", path, work.path() + "/pack.qrc"});
+  QVERIFY(rcc.waitForFinished(30000));
+  QCOMPARE(rcc.exitCode(), 0);
+}
+
+// A face as a pack stores it: plain colour with the ellipse inverted.
+QImage StoredFace(int w, int h, const QRect& ellipse) {
+  QImage image(w, h, QImage::Format_ARGB32);
+  image.fill(kFace);
+  InvertEllipse(&image, ellipse);
+  return image;
+}
+
+std::vector<std::pair<QString, QImage>> FaceItems(int set, int sizeClass, int w, int h, const QRect& ellipse) {
+  std::vector<std::pair<QString, QImage>> items;
+  for (TRank r : {TRank::Nine, TRank::Ten, TRank::Jack, TRank::Queen, TRank::King, TRank::Ace})
+    for (TSuit s : {TSuit::Hearts, TSuit::Diamonds, TSuit::Clubs, TSuit::Spades}) {
+      const QString name = QString::fromStdString(FaceItemName(set, MakeCard(r, s), sizeClass));
+      if (std::none_of(items.begin(), items.end(), [&](const auto& i) { return i.first == name; }))
+        items.push_back({name, StoredFace(w, h, ellipse)});
+    }
+  return items;
+}
+}  // namespace
+
+class PackLookTest : public TWindowFixture {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void init() {
+    FixtureInit();
+    gLinks.clear();
+    SetLinkMessageHook(&RecordLink);
+    SetCurrentCardLook(TCardLook());
+  }
+  void cleanup() {
+    FixtureCleanup();
+    SetLinkMessageHook(nullptr);
+    SetCurrentCardLook(TCardLook());
+  }
+
+  void facesComeFromAPackInTheParentFolder() {
+    // The program in <dir>/game, the pack beside that folder.
+    const QString game = FolderPath() + "/game";
+    QDir().mkpath(game);
+    BuildPack(FolderPath() + "/OrvCards06A.dll", FaceItems(6, 0, 146, 198, QRect(QPoint(10, 10), QPoint(188, 136))));
+    QVERIFY(PackLoadable(game.toStdString(), kPackCardsA));
+    TCardLook look;
+    QVERIFY(LoadCardFaces(game, 6, 0, &look));
+    QCOMPARE(look.CardSet, 6);
+    QVERIFY(look.WideCards);
+    const QImage ace = look.Faces[FaceIndex(MakeCard(TRank::Ace, TSuit::Hearts))].toImage();
+    QCOMPARE(ace.size(), QSize(146, 198));
+    // The ellipse is turned back: the colour inside is the plain one.
+    QCOMPARE(QColor(ace.pixel(90, 70)), kFace);
+    QCOMPARE(QColor(ace.pixel(140, 190)), kFace);
+  }
+
+  void aMissingOrDamagedPackLeavesThePicturesAlone() {
+    TCardLook look;
+    look.CardSet = 0;
+    QVERIFY(!LoadCardFaces(FolderPath(), 12, 1, &look));
+    QCOMPARE(look.CardSet, 0);
+    QFile junk(FolderPath() + "/OrvBackG03.dll");
+    QVERIFY(junk.open(QIODevice::WriteOnly));
+    junk.write("not a pack at all");
+    junk.close();
+    QVERIFY(!PackLoadable(FolderPath().toStdString(), kPackBackgrounds));
+    QVERIFY(!LoadTableBackground(FolderPath(), 10, 6, 5, &look));
+    QVERIFY(LoadTableBackground(FolderPath(), 2, 0, 5, &look));  // built in
+    QVERIFY(!look.Background.isNull());
+  }
+
+  void backgroundsAndNarrowBacksByName() {
+    QImage bg(1520, 1000, QImage::Format_RGB32);
+    bg.fill(QColor(90, 40, 120));
+    BuildPack(FolderPath() + "/OrvBackG03.dll", {}, {{"Fon10FiB", bg}});
+    TCardLook look;
+    QVERIFY(LoadTableBackground(FolderPath(), 10, 6, 5, &look));
+    QCOMPARE(look.Background.size(), QSize(1520, 1000));
+    // Narrow faces at a larger size take the narrow built-in backs from the pack.
+    QImage back(126, 198, QImage::Format_ARGB32), cross(198, 126, QImage::Format_ARGB32);
+    back.fill(Qt::red);
+    cross.fill(Qt::blue);
+    std::vector<std::pair<QString, QImage>> backs;
+    for (int i = 1; i <= 7; ++i) {
+      backs.push_back({QString::fromStdString(BackItemName(0, i, false, 0, true)), back});
+      backs.push_back({QString::fromStdString(BackItemName(0, i, true, 0, true)), cross});
+    }
+    look.WideCards = false;
+    QVERIFY(!LoadCardBacks(FolderPath(), 0, 0, &look));  // no pack yet
+    BuildPack(FolderPath() + "/OrvCards06B.dll", backs);
+    QVERIFY(LoadCardBacks(FolderPath(), 0, 0, &look));
+    QCOMPARE(int(look.Backs.size()), 7);
+    QCOMPARE(look.Backs[0].size(), QSize(126, 198));
+    QCOMPARE(look.BacksCrosswise[6].size(), QSize(198, 126));
+  }
+
+  void aMissingPackAtStartFallsBackAndIsWrittenSo() {
+    TSettings s = DefaultSettings();
+    s.CardSet = 5;
+    s.BackSet = 3;
+    s.BackgroundPattern = 7;
+    s.BackgroundColour = 2;
+    {
+      QFile f(FolderPath() + "/" + kOptionsFileName);
+      QVERIFY(f.open(QIODevice::WriteOnly));
+      f.write(QByteArray::fromStdString(WriteOptions(s)));
+    }
+    Open();
+    QCOMPARE(int(Win->Options().CardSet), 0);
+    QCOMPARE(int(Win->Options().BackSet), 0);
+    QCOMPARE(Win->Options().BackgroundPattern, 2);
+    QCOMPARE(Win->Options().BackgroundColour, 0);
+    QCOMPARE(gLinks.size(), 3);
+    QVERIFY(gLinks[0].endsWith(" OrvCards06A.dll"));
+    QVERIFY(gLinks[1].endsWith(" OrvCards06B.dll"));
+    QVERIFY(gLinks[2].endsWith(" OrvBackG03.dll"));
+    Win->close();
+    QFile f(FolderPath() + "/" + kOptionsFileName);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const TSettings written = ReadOptions(f.readAll().toStdString()).Settings;
+    QCOMPARE(int(written.CardSet), 0);
+    QCOMPARE(int(written.BackSet), 0);
+    QCOMPARE(written.BackgroundPattern, 2);
+  }
+};
+
+}  // namespace zembra_test
+
+QTEST_MAIN(zembra_test::PackLookTest)
+#include "pack_look_test.moc"
