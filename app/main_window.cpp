@@ -358,6 +358,7 @@ void TMainWindow::OpenOptions() {
     if (View.Screen == TScreen::Menu) RefreshRecentPlayers();
   };
   host.OpenSpeedDialog = [this](int) { OpenSpeed(); };
+  host.PlayEffect = [this](const char* name) { PlaySound(name); };
   host.NetGameChanged = [this] { SetNetGame(Settings.NetGame); };
   host.Folder = Folder.toStdString();
   if (QScreen* sc = QGuiApplication::primaryScreen()) {

@@ -11,9 +11,15 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QApplication>
+#include <QPointer>
 #include <QToolTip>
 
+#include <filesystem>
+#include <thread>
+
 #include "records/options_dialog.h"
+#include "online/file_download.h"
 #include "resources/aux_heading.h"
 #include "resources/orv_cards_button.h"
 #include <QTabBar>
@@ -72,11 +78,9 @@ void TFormOptions::Relabel() {
   Syncing = false;
   for (const auto& [button, pack] : PackFiles) {
     button->setText(Row(144) + QStringLiteral(" ") + QString::fromStdString(pack));
-    // A pack button is enabled only while the pack is not there yet;
-    // downloading arrives with the club service.
-    button->setEnabled(false);
-    button->setToolTip(QString::fromStdString(pack));
+    button->setToolTip(Row(144) + QStringLiteral(": ") + QString::fromStdString(pack));
   }
+  SyncPackButtons();
   Flag->setPixmap(FlagPixmap(Language(), 100, 68));
   Heading->SetDesign(TAuxHeading::EffectiveDesign(Settings, PackLoadable(Host.Folder, kPackGraphics)));
   Heading->SetTitle(Row(2));
@@ -137,6 +141,32 @@ void TFormOptions::Sync() {
   SaluteButtonsBox->setChecked(graphics && Settings.SaluteButtons);
   SaluteCardsBox->setChecked(graphics && Settings.SaluteCards);
   Syncing = false;
+}
+
+void TFormOptions::SyncPackButtons() {
+  // A pack button is enabled only while the pack is in neither place.
+  for (const auto& [button, pack] : PackFiles) button->setEnabled(Downloads == 0 && !FindPack(Host.Folder, pack));
+}
+
+void TFormOptions::DownloadPack(const std::string& file) {
+  if (Downloads > 0) return;
+  ++Downloads;
+  SyncPackButtons();
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  const std::string url = PackDownloadUrl(Settings.TopTenAddress, file);
+  const std::string target = (std::filesystem::path(Host.Folder).parent_path() / file).string();
+  QPointer<TFormOptions> self(this);
+  std::thread([self, url, target] {
+    const bool ok = DownloadToFile(url, target);
+    QMetaObject::invokeMethod(qApp, [self, ok] {
+      QApplication::restoreOverrideCursor();
+      if (!self) return;
+      --self->Downloads;
+      if (self->Host.PlayEffect) self->Host.PlayEffect(ok ? "WToMenK" : "WWrongs");
+      self->SyncPackButtons();
+      self->Sync();  // the salute boxes follow the graphics pack
+    });
+  }).detach();
 }
 
 bool TFormOptions::PackOrFallback(const std::string& pack) {

@@ -177,6 +177,7 @@ QWidget* TFormOptions::BuildCards() {
   for (const char* pack : {kPackCardsA, kPackCardsB, kPackCardsC}) {
     auto* b = new TOrvCardsButton;
     PackFiles.push_back({b, pack});
+    connect(b, &QPushButton::clicked, this, [this, pack] { DownloadPack(pack); });
     packs->addWidget(b);
   }
   layout->addLayout(packs);
@@ -205,6 +206,7 @@ QWidget* TFormOptions::BuildDecks() {
   }
   auto* pack = new TOrvCardsButton;
   PackFiles.push_back({pack, kPackCardsB});
+  connect(pack, &QPushButton::clicked, this, [this] { DownloadPack(kPackCardsB); });
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(BackList, 1);
   layout->addWidget(mode);
@@ -297,6 +299,7 @@ QWidget* TFormOptions::BuildBackground() {
   gl->addWidget(ColourBox);
   auto* pack = new TOrvCardsButton;
   PackFiles.push_back({pack, kPackBackgrounds});
+  connect(pack, &QPushButton::clicked, this, [this] { DownloadPack(kPackBackgrounds); });
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(group);
   layout->addWidget(pack);
@@ -353,6 +356,7 @@ QWidget* TFormOptions::BuildPacks() {
   for (const char* pack : packs) {
     auto* b = new TOrvCardsButton;
     PackFiles.push_back({b, pack});
+    connect(b, &QPushButton::clicked, this, [this, pack] { DownloadPack(pack); });
     grid->addWidget(b, i / 3, i % 3);
     ++i;
   }
@@ -410,6 +414,7 @@ QWidget* TFormOptions::BuildDesign() {
   layout->addWidget(salute);
   auto* pack = new TOrvCardsButton;
   PackFiles.push_back({pack, kPackGraphics});
+  connect(pack, &QPushButton::clicked, this, [this] { DownloadPack(kPackGraphics); });
   layout->addWidget(pack);
   layout->addStretch();
   return page;

@@ -29,6 +29,7 @@ struct TOptionsHost {
   std::function<void()> MusicChanged;
   std::function<void()> NetGameChanged;
   std::function<void(int)> OpenSpeedDialog;
+  std::function<void(const char*)> PlayEffect;  // a sound effect by name
   std::string Folder;                       // where packs are looked for
   int ScreenWidth = 1920, ScreenHeight = 1080;
 };
@@ -99,6 +100,11 @@ class TFormOptions : public QDialog {
   std::vector<std::pair<QWidget*, int>> Captions;   // widget, row
   std::vector<QPushButton*> PackButtons;
   std::vector<std::pair<QPushButton*, std::string>> PackFiles;
+  // Fetches a pack from the club service into the parent folder, off the
+  // window's thread; the buttons follow when it is done.
+  void DownloadPack(const std::string& file);
+  void SyncPackButtons();
+  int Downloads = 0;  // under way
 };
 
 }  // namespace zembra
