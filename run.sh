@@ -6,7 +6,7 @@
 set -eu
 cd "$(dirname "$0")"
 ./tools/install_deps.sh
-./tools/build.sh zembra zembra-install-club zembra-service
+./tools/build.sh zembra zembra-install-club zembra-service zembra-packs
 home="${HOME:-/root}"
 folder="$home/Games/Zembra"
 mkdir -p "$folder"
@@ -21,6 +21,19 @@ for f in zembra-service zembra-photo-ftp.py; do
     cp "build/service/$f" "$folder/$f.new"
     mv -f "$folder/$f.new" "$folder/$f"
   fi
+done
+# The packs: in the program's parent folder, where downloads go, and in the
+# club service's download folder.
+data="${XDG_DATA_HOME:-$home/.local/share}/zembra-service"
+mkdir -p "$data/downloads"
+for pack in build/packs/*; do
+  for dest in "$folder/.." "$data/downloads"; do
+    f="$dest/$(basename "$pack")"
+    if ! cmp -s "$pack" "$f"; then
+      cp "$pack" "$f.new"
+      mv -f "$f.new" "$f"
+    fi
+  done
 done
 ./tools/start_service.sh "$folder"
 # The club files the program needs beside it; existing ones are kept.
