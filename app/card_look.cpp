@@ -21,6 +21,18 @@ QPixmap Fixed(const QPixmap& p, int w, int h) {
   return p.scaled(w, h, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
+// Narrow cards at the larger sizes keep their proportions on the table:
+// their pictures go centred into a transparent picture of the wide card's
+// size, so every card place stays where the layout has it.
+QPixmap PadTo(const QPixmap& p, int w, int h) {
+  if (p.isNull() || (p.width() >= w && p.height() >= h)) return p;
+  QPixmap out(std::max(w, p.width()), std::max(h, p.height()));
+  out.fill(Qt::transparent);
+  QPainter painter(&out);
+  painter.drawPixmap((out.width() - p.width()) / 2, (out.height() - p.height()) / 2, p);
+  return out;
+}
+
 }  // namespace
 
 int FaceIndex(TCardCode card) {
@@ -70,6 +82,7 @@ bool LoadCardFaces(const QString& folder, int cardSet, int sizeClass, TCardLook*
         face = QPixmap::fromImage(image);
       }
       if (sizeClass == 1) face = Fixed(face, 69, 94);
+      else if (!next.WideCards && !face.isNull()) face = PadTo(face, face.height() * 146 / 198, face.height());
       next.Faces[FaceIndex(card)] = face;
     }
   for (TSuit s : kSuits) {
@@ -97,6 +110,9 @@ bool LoadCardBacks(const QString& folder, int backSet, int sizeClass, TCardLook*
     if (sizeClass == 1) {
       back = Fixed(back, 69, 94);
       cross = Fixed(cross, 94, 69);
+    } else if (narrowLarge) {
+      back = PadTo(back, back.height() * 146 / 198, back.height());
+      cross = PadTo(cross, cross.width(), cross.width() * 146 / 198);
     }
     next.Backs.push_back(back);
     next.BacksCrosswise.push_back(cross);

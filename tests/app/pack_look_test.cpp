@@ -131,8 +131,12 @@ class PackLookTest : public TWindowFixture {
     BuildPack(FolderPath() + "/OrvCards06B.dll", backs);
     QVERIFY(LoadCardBacks(FolderPath(), 0, 0, &look));
     QCOMPARE(int(look.Backs.size()), 7);
-    QCOMPARE(look.Backs[0].size(), QSize(126, 198));
-    QCOMPARE(look.BacksCrosswise[6].size(), QSize(198, 126));
+    // Kept narrow on a wide card's place: centred, transparent at the sides.
+    const QImage narrow = look.Backs[0].toImage();
+    QCOMPARE(narrow.size(), QSize(146, 198));
+    QCOMPARE(qAlpha(narrow.pixel(5, 100)), 0);
+    QCOMPARE(QColor(narrow.pixel(73, 100)), QColor(Qt::red));
+    QCOMPARE(look.BacksCrosswise[6].size(), QSize(198, 146));
   }
 
   void aMissingPackAtStartFallsBackAndIsWrittenSo() {

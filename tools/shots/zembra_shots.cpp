@@ -260,6 +260,61 @@ void InstallClub() {
     zembra::InstallClubFile((QDir::tempPath() + QLatin1Char('/') + QLatin1String(name)).toStdString());
 }
 
+// The table in a dozen looks from the packs in packDir: face set, back set,
+// background pattern and colour, at window sizes 1 and 5.
+void ShootLooks(const QString& dir, const QString& packDir) {
+  QTemporaryDir root;
+  const QString game = root.path() + QStringLiteral("/game");
+  QDir().mkpath(game);
+  for (const QString& f : QDir(packDir).entryList({QStringLiteral("*.dll")}, QDir::Files))
+    QFile::copy(packDir + QLatin1Char('/') + f, root.path() + QLatin1Char('/') + f);
+  for (const char* name : {zembra::kClubFileName, zembra::kNetClubFileName})
+    zembra::InstallClubFile((game + QLatin1Char('/') + QLatin1String(name)).toStdString());
+  struct TLook {
+    int Set, Back, Pattern, Colour;
+  } looks[] = {{1, 1, 1, 0},  {2, 2, 3, 1},  {3, 3, 4, 2},  {6, 4, 5, 3},   {9, 5, 6, 4},   {14, 6, 7, 5},
+               {16, 7, 8, 6}, {21, 8, 9, 0}, {27, 9, 10, 1}, {30, 10, 1, 4}, {36, 11, 3, 6}, {40, 12, 5, 0},
+               {45, 3, 2, 0}, {47, 1, 8, 2}};
+  for (int size : {1, 5}) {
+    int n = 0;
+    for (const TLook& look : looks) {
+      TMainWindow w;
+      w.SetProgramFolder(game);
+      w.RunModal = [](QDialog& d) {
+        if (auto* login = qobject_cast<TLoginDialog*>(&d)) {
+          login->Confirm();
+          return login->result();
+        }
+        return int(QDialog::Accepted);
+      };
+      w.show();
+      w.Options().FlyCards = false;
+      w.Options().CardSet = static_cast<uint8_t>(look.Set);
+      w.Options().BackSet = static_cast<uint8_t>(look.Back);
+      w.Options().BackgroundPattern = look.Pattern;
+      w.Options().BackgroundColour = look.Colour;
+      w.SetWindowSize(size);
+      w.ReloadLook();
+      w.EndIntro();
+      TDeck deck;
+      for (int i = 0; i < 24; ++i) deck[i + 1] = *CardFromAscii(kDeck[i]);
+      w.StackedDeck = deck;
+      w.StartMatch(6);
+      w.ContinueClick();
+      w.Timer1Tick();
+      const QString name = QStringLiteral("looks%1-set%2-back%3-fon%4-%5")
+                               .arg(++n, 2, 10, QLatin1Char('0'))
+                               .arg(look.Set)
+                               .arg(look.Back)
+                               .arg(look.Pattern)
+                               .arg(look.Colour);
+      Save(w, dir, size, qPrintable(name));
+      w.Options().CardSet = 0;  // nothing of this run reaches a real options file
+      w.AskYesNo = [](const QString&, const QString&) { return true; };
+    }
+  }
+}
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   InstallClub();
@@ -280,6 +335,11 @@ int main(int argc, char** argv) {
     // "sideN": help, about box, top ten and table menu in language N.
     if (QString::fromLocal8Bit(argv[i]).startsWith(QStringLiteral("side"))) {
       ShootSide(dir, atoi(argv[i] + 4));
+      return 0;
+    }
+    // "looks=PACKDIR": the table in a dozen looks from the packs there.
+    if (QString::fromLocal8Bit(argv[i]).startsWith(QStringLiteral("looks="))) {
+      ShootLooks(dir, QString::fromLocal8Bit(argv[i] + 6));
       return 0;
     }
     if (QString::fromLocal8Bit(argv[i]) == QStringLiteral("club")) {
