@@ -1,5 +1,8 @@
 // Start-up, screens, timers, the main menu and the window's own events.
 #include "app/main_window.h"
+#include <QCursor>
+#include "resources/pack_file.h"
+#include "app/click_effect.h"
 #include "resources/link_message.h"
 #include "resources/packs.h"
 #include "resources/pack_names.h"
@@ -162,6 +165,8 @@ void TMainWindow::BuildMenuButtons() {
     PlayerButtons[i] = make();
     connect(PlayerButtons[i], &QPushButton::clicked, this, [this, i] { StartMatch(i + 1); });
   }
+  // The menu's buttons salute when clicked.
+  auto salute = [this](QPushButton* b) { connect(b, &QPushButton::clicked, this, [this] { Salute(false); }); };
   Panel4 = new QLabel(this);
   Panel4->setStyleSheet(QStringLiteral("color: #fff3c0; background: rgba(0, 0, 0, 70); border-radius: 4px;"));
   Panel4->hide();
@@ -177,6 +182,9 @@ void TMainWindow::BuildMenuButtons() {
     RefreshRecentPlayers();
   });
   Button11 = make();
+  for (QPushButton* b : {PlayerButtons[0], PlayerButtons[1], PlayerButtons[2], PlayerButtons[3], PlayerButtons[4],
+                         Button6, Button9, Button10, BHistory, BMode})
+    salute(b);
   connect(Button11, &QPushButton::clicked, this, [this] { close(); });
   connect(Button10, &QPushButton::clicked, this, &TMainWindow::OpenOptions);
   connect(Button9, &QPushButton::clicked, this, [this] {
@@ -205,6 +213,7 @@ void TMainWindow::BuildTableControls() {
   // listens for the code of the debug view.
   ButtonChat->setFocusPolicy(Qt::ClickFocus);
   ButtonChat->installEventFilter(this);
+  connect(Button1, &QPushButton::clicked, this, [this] { Salute(false); });
   connect(Button1, &QPushButton::clicked, this, &TMainWindow::ContinueClick);
   connect(Button2, &QPushButton::clicked, this, &TMainWindow::ExitToMenuClick);
   // The duel's chat line: at most 15 characters, sent with Enter or the button.
@@ -588,6 +597,14 @@ void TMainWindow::ReadOptionsFile() {
     return;
   }
   ReloadLook();
+}
+
+void TMainWindow::Salute(bool card) {
+  if (!(card ? Settings.SaluteCards : Settings.SaluteButtons)) return;
+  QPixmap strip;
+  if (!LoadPackPng(Folder, QStringLiteral("GTouch"), QLatin1String(kPackGraphics), &strip) || strip.isNull()) return;
+  if (!ClickEffect) ClickEffect = new TClickEffect(this);
+  ClickEffect->Play(mapFromGlobal(QCursor::pos()), strip);
 }
 
 void TMainWindow::ReloadLook() {

@@ -91,6 +91,9 @@ class TMainWindow : public QWidget, private TSeat {
   // Loads faces, backs and background for the settings and the size class;
   // a missing pack is named, and its setting returns to the built-in one.
   void ReloadLook();
+  // The salute burst around the pointer, for a button or a card click, when
+  // its option is on and the graphics pack is there.
+  void Salute(bool card);
   // Writes the options file; shows "Can`t save options!" when that fails.
   bool WriteOptionsFile();
 
@@ -144,6 +147,7 @@ class TMainWindow : public QWidget, private TSeat {
   bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
+  class TClickEffect* ClickEffect = nullptr;
   // The local player's seat: its cards come from clicks.
   std::optional<int> OnTurn(const TDealState&, int) override { return std::nullopt; }
   void OnEvent(const TEngineEvent& e) override;

@@ -37,6 +37,7 @@ void TMainWindow::HandClick(int x, int y) {
   const int slot = CardAt(2, x);
   if (slot == 0) return;
   const TCardCode card = View.Shown.Deal.Hand[2][slot];
+  Salute(true);
   Input([this, card, x, y] {
     PlayClickedCard(card);
     SetCursorShape(CursorAt(x, y));

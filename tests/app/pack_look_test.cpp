@@ -4,6 +4,7 @@
 #include <QProcess>
 
 #include "app/card_look.h"
+#include "app/click_effect.h"
 #include "records/options_file.h"
 #include "resources/link_message.h"
 #include "resources/pack_file.h"
@@ -137,6 +138,25 @@ class PackLookTest : public TWindowFixture {
     QCOMPARE(qAlpha(narrow.pixel(5, 100)), 0);
     QCOMPARE(QColor(narrow.pixel(73, 100)), QColor(Qt::red));
     QCOMPARE(look.BacksCrosswise[6].size(), QSize(198, 146));
+  }
+
+  void theSaluteBurstsAroundThePointerWithTheGraphicsPack() {
+    Open();
+    Win->Options().SaluteButtons = true;
+    Win->Options().SaluteCards = false;
+    Win->Salute(false);  // no pack: nothing
+    QVERIFY(!Win->findChild<TClickEffect*>());
+    QImage strip(TClickEffect::kFrameSize * TClickEffect::kFrames, TClickEffect::kFrameSize, QImage::Format_ARGB32);
+    strip.fill(QColor(255, 200, 0, 160));
+    BuildPack(FolderPath() + "/OrvCGraph1.dll", {{"GTouch", strip}});
+    Win->Salute(true);  // cards: option off
+    QVERIFY(!Win->findChild<TClickEffect*>());
+    Win->Salute(false);
+    auto* burst = Win->findChild<TClickEffect*>();
+    QVERIFY(burst);
+    QVERIFY(burst->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(burst->Frame() > 5, 2000);
+    QTRY_VERIFY_WITH_TIMEOUT(!burst->isVisible(), 3000);  // 30 frames, then gone
   }
 
   void aMissingPackAtStartFallsBackAndIsWrittenSo() {
