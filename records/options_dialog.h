@@ -45,6 +45,12 @@ class TFormOptions : public QDialog {
   void Relabel();
   QTabWidget* Tabs() const { return Pages; }
   static int LastPage;  // for this run
+  // The first download button of a pack (for tests and screenshots).
+  QPushButton* PackButton(const std::string& file) const {
+    for (const auto& [button, pack] : PackFiles)
+      if (pack == file) return button;
+    return nullptr;
+  }
 
   // Controls, for tests and the window's screenshots.
   QComboBox* LanguageBox = nullptr;

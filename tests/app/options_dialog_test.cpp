@@ -11,6 +11,7 @@
 #include <QSpinBox>
 #include <QSlider>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "records/count_window.h"
@@ -96,6 +97,30 @@ class TOptionsDialogTest : public QObject {
     QVERIFY(Messages.last().endsWith(QStringLiteral("OrvCGraph1.dll")));
     // The salute boxes need the same pack.
     QVERIFY(!d.SaluteButtonsBox->isEnabled());
+  }
+
+  void packButtonsFollowWhatIsThereAndAFailedDownloadOnlySounds() {
+    QTemporaryDir root;
+    QDir().mkpath(root.path() + "/game");
+    QFile pack(root.path() + "/OrvBackG03.dll");  // in the parent folder
+    QVERIFY(pack.open(QIODevice::WriteOnly));
+    pack.close();
+    TSettings s;
+    s.TopTenAddress = "http://127.0.0.1:9/RecordsService";  // nobody there
+    TOptionsHost host;
+    host.Folder = (root.path() + "/game").toStdString();
+    QStringList sounds;
+    host.PlayEffect = [&](const char* name) { sounds << name; };
+    TFormOptions d(s, host, nullptr);
+    QVERIFY(!d.PackButton("OrvBackG03.dll")->isEnabled());
+    QPushButton* cards = d.PackButton("OrvCards06A.dll");
+    QVERIFY(cards->isEnabled());
+    cards->click();
+    QVERIFY(!cards->isEnabled());  // while it runs
+    QTRY_COMPARE_WITH_TIMEOUT(sounds, QStringList{"WWrongs"}, 15000);
+    QVERIFY(cards->isEnabled());
+    QVERIFY(!QFile::exists(root.path() + "/OrvCards06A.dll"));
+    QVERIFY(!QFile::exists(root.path() + "/OrvCards06A.dll.part"));
   }
 
   void randomBackSetsForceTheRandomMode() {
