@@ -520,14 +520,14 @@ void Hessian(TMap& m) {
         const bool warpTop = ((i + j) & 1) == 0;
         const float bulgeW = 0.6f + 0.4f * std::sin(kPi * fy), bulgeH = 0.6f + 0.4f * std::sin(kPi * fx);
         float v;
-        const float yarnW = hw * bulgeW * (0.85f + 0.15f * twistW) + 0.2f * warpSlub;
-        const float yarnH = hh * bulgeH * (0.85f + 0.15f * twistH) + 0.2f * weftSlub;
+        const float yarnW = hw * bulgeW * (0.75f + 0.25f * twistW) + 0.2f * warpSlub;
+        const float yarnH = hh * bulgeH * (0.75f + 0.25f * twistH) + 0.2f * weftSlub;
         if (warpTop)
           v = hw > 0 ? 0.45f + 0.45f * yarnW : hh > 0 ? 0.35f + 0.4f * yarnH : 0.05f;
         else
           v = hh > 0 ? 0.45f + 0.45f * yarnH : hw > 0 ? 0.35f + 0.4f * yarnW : 0.05f;
         const float mottle = (Fbm(x / 200.0f, y / 200.0f, 3, 907) - 0.5f) * 0.10f;
-        m.At(x, y) = 0.36f + 0.22f * v + 0.05f * (hairs - 0.5f) + mottle;
+        m.At(x, y) = 0.33f + 0.26f * v + 0.05f * (hairs - 0.5f) + mottle;
       }
   });
 }
