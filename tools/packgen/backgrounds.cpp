@@ -1,4 +1,6 @@
-// Table backgrounds for "OrvBackG03.dll": ten materials in seven colours,
+// Table backgrounds for "OrvBackG03.dll": the ten patterns of the options
+// (sun, felt, gradient, cloth, carpet, tree, casino, pattern, silk,
+// ornament) in seven colours,
 // "Fon01Gr" ... "Fon10Fi" at 760 x 500 and the "B" pictures at 1520 x 1000.
 //
 // Each material is painted once as a brightness map at the large size; a
@@ -117,7 +119,7 @@ TMap Shading(const TMap& height, float strength) {
 
 // ---- The ten materials -------------------------------------------------------
 
-// 1. Linen: a fine plain weave with uneven, slubbed threads.
+// 4. Cloth (linen): a fine plain weave with uneven, slubbed threads.
 void Linen(TMap& m) {
   constexpr float P = 8;  // thread spacing
   ForRows([&](int y0, int y1) {
@@ -150,7 +152,7 @@ void Linen(TMap& m) {
   });
 }
 
-// 2. Baize: the program's own green cloth, mottled, with fibres and a fine
+// 2. Felt (baize): the program's own green cloth, mottled, with fibres and a fine
 // twill.
 void Baize(TMap& m) {
   ForRows([&](int y0, int y1) {
@@ -200,7 +202,7 @@ float Grain(const TBoard& b, float along, float across) {
   return 0.8f * late + 0.35f * pores * pores;
 }
 
-// 3. Oak boards: long planks with their joints, each with its own grain and
+// 6. Tree (oak boards): long planks with their joints, each with its own grain and
 // shade.
 void Oak(TMap& m) {
   constexpr int kPlank = 125, kLength = 820;
@@ -229,7 +231,7 @@ void Oak(TMap& m) {
   });
 }
 
-// 4. Satin: silk lying in soft folds, each crest catching a narrow sheen,
+// 9. Silk (satin): silk lying in soft folds, each crest catching a narrow sheen,
 // with the fine lustre of the weave running across.
 void Satin(TMap& m) {
   TMap height;
@@ -259,90 +261,6 @@ void Satin(TMap& m) {
         const float sheen = std::pow(std::clamp(s * 2.6f + 0.1f, 0.0f, 1.0f), 3.0f);
         const float streak = (Noise(x / 260.0f, y / 1.4f, 402) - 0.5f) * 0.012f;
         m.At(x, y) = 0.44f + 0.20f * s + 0.14f * sheen + streak;
-      }
-  });
-}
-
-// 5. Leather: a pebbled grain of small irregular cells divided by creases
-// of uneven depth, larger pebbles across them and an uneven dye.
-void Leather(TMap& m) {
-  // Distance to the nearest crease of a cell pattern of size c, and the
-  // position in the cell (for the dome of each pebble).
-  auto cells = [](float px, float py, float c, std::uint32_t seed, float& nx, float& ny) {
-    const int cx = static_cast<int>(std::floor(px / c)), cy = static_cast<int>(std::floor(py / c));
-    float f1 = 1e9f, f2 = 1e9f;
-    for (int j = -1; j <= 1; ++j)
-      for (int i = -1; i <= 1; ++i) {
-        const float fx = (cx + i + 0.1f + 0.8f * Rand(cx + i, cy + j, seed)) * c;
-        const float fy = (cy + j + 0.1f + 0.8f * Rand(cx + i, cy + j, seed + 1)) * c;
-        const float d = (px - fx) * (px - fx) + (py - fy) * (py - fy);
-        if (d < f1) {
-          f2 = f1;
-          f1 = d;
-          nx = (px - fx) / c;
-          ny = (py - fy) / c;
-        } else if (d < f2) {
-          f2 = d;
-        }
-      }
-    return std::sqrt(f2) - std::sqrt(f1);
-  };
-  TMap height;
-  ForRows([&](int y0, int y1) {
-    for (int y = y0; y < y1; ++y)
-      for (int x = 0; x < kWidth; ++x) {
-        const float px = x + 7.0f * (Noise(x / 50.0f, y / 50.0f, 501) - 0.5f);
-        const float py = y + 7.0f * (Noise(x / 50.0f, y / 50.0f, 502) - 0.5f);
-        float nx = 0, ny = 0, mx = 0, my = 0;
-        const float fine = cells(px, py * 1.15f, 10.0f, 503, nx, ny);
-        const float coarse = cells(px, py, 46.0f, 505, mx, my);
-        const float depth = 0.35f + 0.65f * Noise(x / 30.0f, y / 30.0f, 507);
-        const float h = SmoothStep(0.0f, 3.5f, fine) * depth * 1.6f + SmoothStep(0.0f, 12.0f, coarse) * 0.7f -
-                        (nx * nx + ny * ny) * 0.8f;
-        height.At(x, y) = h;
-      }
-  });
-  const TMap shade = Shading(height, 1.0f);
-  ForRows([&](int y0, int y1) {
-    for (int y = y0; y < y1; ++y)
-      for (int x = 0; x < kWidth; ++x) {
-        const float dye = Fbm(x / 200.0f, y / 200.0f, 4, 508) - 0.5f;
-        m.At(x, y) = 0.49f + 0.30f * shade.At(x, y) + 0.03f * height.At(x, y) + 0.14f * dye;
-      }
-  });
-}
-
-// Turbulence: octaves of folded noise, sharp where the noise turns; about
-// 0..1.
-float Turbulence(float x, float y, int octaves, std::uint32_t seed) {
-  float sum = 0, amp = 0.5f, norm = 0;
-  for (int o = 0; o < octaves; ++o) {
-    sum += amp * std::abs(2 * Noise(x, y, seed + 57u * static_cast<std::uint32_t>(o)) - 1);
-    norm += amp;
-    amp *= 0.5f;
-    x *= 2.03f;
-    y *= 2.03f;
-  }
-  return sum / norm;
-}
-
-// 6. Marble: soft clouds crossed by pale veins flowing across the slab, with
-// finer hairlines branching from them.
-void Marble(TMap& m) {
-  ForRows([&](int y0, int y1) {
-    for (int y = y0; y < y1; ++y)
-      for (int x = 0; x < kWidth; ++x) {
-        const float turb = Turbulence(x / 420.0f, y / 420.0f, 5, 601);
-        const float a = std::abs(std::sin((x * 0.55f + y * 0.83f) / 115.0f + turb * 3.2f));
-        const float vein = (0.7f * std::pow(1 - a, 16.0f) + 0.3f * std::pow(1 - a, 4.0f)) *
-                           (0.35f + 0.65f * Noise(x / 260.0f, y / 260.0f, 605));
-        // Milky bands drifting along the veins.
-        const float band = std::pow(1 - std::abs(std::sin((x * 0.55f + y * 0.83f) / 230.0f + turb * 2.0f + 1.3f)), 3.0f);
-        const float turb2 = Turbulence(x / 260.0f + 3.1f, y / 260.0f, 4, 602);
-        const float b = std::abs(std::sin((x * 0.86f - y * 0.50f) / 60.0f + turb2 * 4.0f));
-        const float hair = std::pow(1 - b, 24.0f) * SmoothStep(0.35f, 0.7f, Noise(x / 200.0f, y / 200.0f, 604));
-        const float clouds = Fbm(x / 240.0f, y / 240.0f, 5, 603) - 0.5f;
-        m.At(x, y) = 0.44f + 0.16f * clouds + 0.14f * vein + 0.07f * hair + 0.06f * band + 0.05f * (turb - 0.5f);
       }
   });
 }
@@ -435,7 +353,7 @@ QImage DamaskTile(int w, int h) {
   return tile;
 }
 
-// 7. Damask: a glossy satin ornament woven into a matte twill ground, the
+// 10. Ornament (damask): a glossy satin ornament woven into a matte twill ground, the
 // cloth hanging a little unevenly.
 void Damask(TMap& m) {
   const int tw = 232, th = 320;
@@ -455,7 +373,7 @@ void Damask(TMap& m) {
   });
 }
 
-// 8. Herringbone parquet: short oak blocks laid at right angles to each
+// 8. Pattern (herringbone parquet): short oak blocks laid at right angles to each
 // other, turned 45 degrees.
 void Parquet(TMap& m) {
   constexpr int w = 36, L = 180;  // one block
@@ -497,7 +415,7 @@ void Parquet(TMap& m) {
   });
 }
 
-// 9. Hessian: a coarse, loose weave of hairy, twisted jute yarns with the
+// 5. Carpet (hessian): a coarse, loose weave of hairy, twisted jute yarns with the
 // dark showing between them.
 void Hessian(TMap& m) {
   constexpr float P = 13;
@@ -532,34 +450,108 @@ void Hessian(TMap& m) {
   });
 }
 
-// 10. Slate: a riven slab split into thin flaking layers with soft, ragged
-// steps, fine grit and a faint cleavage grain, lit from the top left.
-void Slate(TMap& m) {
-  TMap height;
+// 1. Sun: rays from the middle of the table, soft-edged, fading outwards,
+// over a faint cloth grain.
+void Sun(TMap& m) {
   ForRows([&](int y0, int y1) {
     for (int y = y0; y < y1; ++y)
       for (int x = 0; x < kWidth; ++x) {
-        // Three sheets of flakes at different sizes, each split into steps.
-        float h = 0;
-        for (int sheet = 0; sheet < 3; ++sheet) {
-          const float size = 520.0f / static_cast<float>(1 << sheet);
-          const float layers = Fbm(x / size, y / (size * 0.38f), 4, 1001 + 17u * static_cast<std::uint32_t>(sheet)) * 5.0f;
-          const float f = layers - std::floor(layers);
-          h += (std::floor(layers) + SmoothStep(0.6f, 1.0f, f)) * (2.2f - 0.5f * static_cast<float>(sheet));
-        }
-        const float ripple = Fbm(x / 110.0f, y / 45.0f, 3, 1002);
-        height.At(x, y) = h + ripple * 5.0f + Noise(x / 4.0f, y / 4.0f, 1003) * 0.5f;
+        const float dx = (x + 0.5f - kWidth / 2.0f) / kHeight, dy = (y + 0.5f - kHeight / 2.0f) / kHeight;
+        const float r = std::sqrt(dx * dx + dy * dy);
+        const float a = std::atan2(dy, dx);
+        const float wobble = (Fbm(a * 3.0f + 10, r * 2.0f, 2, 1101) - 0.5f) * 0.5f;
+        const float ray = std::cos(a * 20 + wobble);  // twenty rays
+        const float rays = SmoothStep(-0.15f, 0.35f, ray) * (0.07f * std::exp(-r * 0.9f) + 0.025f);
+        const float glow = 0.09f * std::exp(-r * r * 4.0f);
+        const float grain = (Noise(x / 1.8f, y / 1.8f, 1102) - 0.5f) * 0.025f;
+        m.At(x, y) = 0.44f + rays + glow + grain;
       }
   });
-  const TMap shade = Shading(height, 1.0f);
+}
+
+// 3. Gradient: a smooth swell of light from the upper middle, with a fine
+// grain that keeps the steps of the JPEG out of sight.
+void Gradient(TMap& m) {
   ForRows([&](int y0, int y1) {
     for (int y = y0; y < y1; ++y)
       for (int x = 0; x < kWidth; ++x) {
-        const float cloud = Fbm(x / 300.0f, y / 200.0f, 3, 1004) - 0.5f;
-        const float cleave = Noise(x / 160.0f, y / 2.5f, 1006) - 0.5f;
-        const float grit = Noise(x / 2.2f, y / 2.2f, 1005) - 0.5f;
-        m.At(x, y) = 0.46f + 0.26f * shade.At(x, y) + 0.13f * cloud + 0.025f * cleave + 0.035f * grit;
+        const float dx = (x + 0.5f) / kWidth - 0.5f, dy = (y + 0.5f) / kHeight - 0.38f;
+        const float d = std::sqrt(dx * dx * 1.3f + dy * dy);
+        const float swell = 0.62f - 0.30f * Smooth(std::clamp(d / 0.75f, 0.0f, 1.0f));
+        const float grain = (Rand(x, y, 1201) - 0.5f) * 0.018f + (Noise(x / 3.0f, y / 3.0f, 1202) - 0.5f) * 0.012f;
+        m.At(x, y) = swell + grain;
       }
+  });
+}
+
+// The four suits as outlines of one size, centred on the origin.
+QPainterPath SuitPath(int suit, float s) {
+  QPainterPath p;
+  switch (suit) {
+    case 0: {  // heart
+      p.moveTo(0, s * 0.45f);
+      p.cubicTo(-s * 0.9f, -s * 0.15f, -s * 0.45f, -s * 0.75f, 0, -s * 0.3f);
+      p.cubicTo(s * 0.45f, -s * 0.75f, s * 0.9f, -s * 0.15f, 0, s * 0.45f);
+      break;
+    }
+    case 1:  // diamond
+      p.moveTo(0, -s * 0.55f);
+      p.quadTo(s * 0.2f, -s * 0.2f, s * 0.42f, 0);
+      p.quadTo(s * 0.2f, s * 0.2f, 0, s * 0.55f);
+      p.quadTo(-s * 0.2f, s * 0.2f, -s * 0.42f, 0);
+      p.quadTo(-s * 0.2f, -s * 0.2f, 0, -s * 0.55f);
+      break;
+    case 2:  // club
+      p.addEllipse(QPointF(0, -s * 0.26f), s * 0.22f, s * 0.22f);
+      p.addEllipse(QPointF(-s * 0.24f, s * 0.06f), s * 0.22f, s * 0.22f);
+      p.addEllipse(QPointF(s * 0.24f, s * 0.06f), s * 0.22f, s * 0.22f);
+      p.moveTo(-s * 0.05f, 0);
+      p.lineTo(-s * 0.16f, s * 0.5f);
+      p.lineTo(s * 0.16f, s * 0.5f);
+      p.lineTo(s * 0.05f, 0);
+      break;
+    default: {  // spade
+      p.moveTo(0, -s * 0.5f);
+      p.cubicTo(s * 0.9f, s * 0.1f, s * 0.45f, s * 0.55f, 0, s * 0.18f);
+      p.cubicTo(-s * 0.45f, s * 0.55f, -s * 0.9f, s * 0.1f, 0, -s * 0.5f);
+      p.moveTo(-s * 0.05f, s * 0.1f);
+      p.lineTo(-s * 0.16f, s * 0.5f);
+      p.lineTo(s * 0.16f, s * 0.5f);
+      p.lineTo(s * 0.05f, s * 0.1f);
+      break;
+    }
+  }
+  p.setFillRule(Qt::WindingFill);
+  return p;
+}
+
+// 7. Casino: the felt of a gaming table with the four suits printed faintly
+// in a diagonal lattice.
+void Casino(TMap& m) {
+  Baize(m);
+  QImage print(kWidth, kHeight, QImage::Format_Grayscale8);
+  print.fill(0);
+  {
+    QPainter p(&print);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255));
+    const float step = 120;
+    int row = 0;
+    for (float y = -step / 2; y < kHeight + step; y += step * 0.5f, ++row)
+      for (float x = (row % 2) * step / 2 - step; x < kWidth + step; x += step) {
+        p.save();
+        p.translate(x, y);
+        p.rotate(-12);
+        p.drawPath(SuitPath((row + static_cast<int>(x / step) + 8) % 4, 34));
+        p.restore();
+      }
+  }
+  ForRows([&](int y0, int y1) {
+    for (int y = y0; y < y1; ++y) {
+      const uchar* line = print.constScanLine(y);
+      for (int x = 0; x < kWidth; ++x) m.At(x, y) -= 0.055f * line[x] / 255.0f;
+    }
   });
 }
 
@@ -641,10 +633,10 @@ struct TMaterial {
 };
 
 constexpr TMaterial kMaterials[10] = {
-    {Linen, {150, 140, 120}, 0.06f},  {Baize, {0, 0, 0}, 0.0f},          {Oak, {130, 86, 46}, 0.18f},
-    {Satin, {0, 0, 0}, 0.0f},         {Leather, {110, 70, 40}, 0.10f},  {Marble, {150, 150, 150}, 0.12f},
-    {Damask, {0, 0, 0}, 0.0f},        {Parquet, {130, 86, 46}, 0.18f}, {Hessian, {150, 118, 72}, 0.16f},
-    {Slate, {84, 88, 94}, 0.35f},
+    {Sun, {0, 0, 0}, 0.0f},     {Baize, {0, 0, 0}, 0.0f},          {Gradient, {0, 0, 0}, 0.0f},
+    {Linen, {150, 140, 120}, 0.06f}, {Hessian, {150, 118, 72}, 0.16f}, {Oak, {130, 86, 46}, 0.18f},
+    {Casino, {0, 0, 0}, 0.0f},  {Parquet, {130, 86, 46}, 0.18f}, {Satin, {0, 0, 0}, 0.0f},
+    {Damask, {0, 0, 0}, 0.0f},
 };
 
 constexpr int kSmallQuality = 85, kLargeQuality = 80;
