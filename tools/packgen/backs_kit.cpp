@@ -1,6 +1,7 @@
 #include "backs_kit.h"
 
 #include <QLinearGradient>
+#include <QPainterPathStroker>
 #include <QTransform>
 
 #include <algorithm>
@@ -138,6 +139,28 @@ QRectF MedallionRect(const QRectF& panel, double widthShare, double aspect) {
     w = h / aspect;
   }
   return QRectF(panel.center().x() - w / 2, panel.center().y() - h / 2, w, h);
+}
+
+void FramedOval(QPainter& p, const QRectF& oval, double k, const QBrush& fill, const QColor& ring, const QColor& line) {
+  p.save();
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0, 0, 0, 60));
+  p.drawEllipse(oval.translated(0.6 * k, 0.9 * k).adjusted(-1.2 * k, -1.2 * k, 1.2 * k, 1.2 * k));
+  p.setPen(QPen(ring, 2.4 * k));
+  p.setBrush(fill);
+  p.drawEllipse(oval);
+  p.setPen(QPen(line, 0.9 * k));
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(oval.adjusted(1.9 * k, 1.9 * k, -1.9 * k, -1.9 * k));
+  p.restore();
+}
+
+QPainterPath Stroked(const QPainterPath& path, double width) {
+  QPainterPathStroker s;
+  s.setWidth(width);
+  s.setCapStyle(Qt::RoundCap);
+  s.setJoinStyle(Qt::RoundJoin);
+  return s.createStroke(path);
 }
 
 void ForGrid(const QRectF& panel, double sx, double sy, bool staggered, const std::function<void(QPointF, int, int)>& fn) {

@@ -64,6 +64,12 @@ QPainterPath MirroredX(const QPainterPath& half, double axis);
 // panels: its rectangle.
 QRectF MedallionRect(const QRectF& panel, double widthShare = 0.62, double aspect = 1.3);
 
+// A framed oval: the fill, a broad ring and a fine line inside it.
+void FramedOval(QPainter& p, const QRectF& oval, double k, const QBrush& fill, const QColor& ring, const QColor& line);
+
+// The area a pen of width covers along path, round capped, as a shape.
+QPainterPath Stroked(const QPainterPath& path, double width);
+
 // Draws fn once per cell of a grid of step (sx, sy) centred on the panel's
 // middle, every other row shifted by half a step when staggered.
 void ForGrid(const QRectF& panel, double sx, double sy, bool staggered, const std::function<void(QPointF, int, int)>& fn);
