@@ -31,7 +31,7 @@ QPainterPath Poly(std::initializer_list<QPointF> pts) {
   return path;
 }
 
-void Add(QPainterPath& to, const QPainterPath& part) { to = to.isEmpty() ? part : to.united(part); }
+void Add(QPainterPath& to, const QPainterPath& part) { to = United(to, part); }
 
 TFigure Cat() {
   TFigure f;

@@ -136,7 +136,7 @@ QPainterPath Chessman(int kind) {
         slit.lineTo(0.03, -0.2);
         slit.lineTo(0.12, -0.3);
         slit.closeSubpath();
-        path.addPath(mitre.subtracted(slit));
+        path.addPath(Subtracted(mitre, slit));
       }
       path.addEllipse(QPointF(0, -0.46), 0.045, 0.045);
       break;
@@ -160,7 +160,7 @@ QPainterPath Chessman(int kind) {
       break;
     }
   }
-  QPainterPath result = path.simplified();
+  QPainterPath result = Simplified(path);
   if (kind == 4 || kind == 6) {
     // The eye.
     QPainterPath eye;
@@ -171,7 +171,7 @@ QPainterPath Chessman(int kind) {
       eyes.addPath(QTransform().scale(-1, 1).translate(-0.2, 0).scale(0.82, 0.82).map(eye));
       eye = eyes;
     }
-    result = result.subtracted(eye);
+    result = Subtracted(result, eye);
   }
   return result;
 }
@@ -273,7 +273,7 @@ QPainterPath Charge(int kind) {
       QPainterPath outer, inner;
       outer.addEllipse(QPointF(0, 0.5), 0.28, 0.28);
       inner.addEllipse(QPointF(0, 0.38), 0.24, 0.24);
-      c.addPath(outer.subtracted(inner));
+      c.addPath(Subtracted(outer, inner));
       break;
     }
     case 5: {  // a tower
@@ -290,14 +290,14 @@ QPainterPath Charge(int kind) {
       door.quadTo(0, 0.56, 0.07, 0.66);
       door.lineTo(0.07, 0.85);
       door.closeSubpath();
-      c.addPath(tower.subtracted(door));
+      c.addPath(Subtracted(tower, door));
       break;
     }
     default:  // a sun
       c.addPolygon(Star(QPointF(0, 0.47), 0.32, 0.17, 12));
       break;
   }
-  return c.simplified();
+  return Simplified(c);
 }
 
 QPainterPath Sword(double length) {

@@ -98,9 +98,9 @@ QPainterPath HeraldicCross(int kind) {
     ring.addEllipse(QPointF(0, 0), 0.6, 0.6);
     QPainterPath hole;
     hole.addEllipse(QPointF(0, 0), 0.46, 0.46);
-    path.addPath(ring.subtracted(hole));
+    path.addPath(Subtracted(ring, hole));
   }
-  return path.simplified();
+  return Simplified(path);
 }
 
 void CrossMosaic(QPainter& p, const QRectF& panel, double k, const TCrossColours& c, int kind) {

@@ -163,6 +163,20 @@ QPainterPath Stroked(const QPainterPath& path, double width) {
   return s.createStroke(path);
 }
 
+namespace {
+const QTransform kUp = QTransform::fromScale(100, 100);
+const QTransform kDown = QTransform::fromScale(0.01, 0.01);
+}  // namespace
+
+QPainterPath Simplified(const QPainterPath& path) { return kDown.map(kUp.map(path).simplified()); }
+
+QPainterPath United(const QPainterPath& a, const QPainterPath& b) {
+  if (a.isEmpty()) return b;
+  return kDown.map(kUp.map(a).united(kUp.map(b)));
+}
+
+QPainterPath Subtracted(const QPainterPath& a, const QPainterPath& b) { return kDown.map(kUp.map(a).subtracted(kUp.map(b))); }
+
 void ForGrid(const QRectF& panel, double sx, double sy, bool staggered, const std::function<void(QPointF, int, int)>& fn) {
   const QPointF c = panel.center();
   const int nx = static_cast<int>(panel.width() / sx / 2) + 2;

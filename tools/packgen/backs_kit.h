@@ -70,6 +70,12 @@ void FramedOval(QPainter& p, const QRectF& oval, double k, const QBrush& fill, c
 // The area a pen of width covers along path, round capped, as a shape.
 QPainterPath Stroked(const QPainterPath& path, double width);
 
+// Boolean operations on unit-sized shapes: Qt flattens curves on the way,
+// so these work at a hundred times the size to keep the curves smooth.
+QPainterPath Simplified(const QPainterPath& path);
+QPainterPath United(const QPainterPath& a, const QPainterPath& b);
+QPainterPath Subtracted(const QPainterPath& a, const QPainterPath& b);
+
 // Draws fn once per cell of a grid of step (sx, sy) centred on the panel's
 // middle, every other row shifted by half a step when staggered.
 void ForGrid(const QRectF& panel, double sx, double sy, bool staggered, const std::function<void(QPointF, int, int)>& fn);

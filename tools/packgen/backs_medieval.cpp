@@ -52,7 +52,7 @@ QPainterPath FleurDeLis() {
   half.closeSubpath();
   QPainterPath whole = MirroredX(half, 0);
   whole.setFillRule(Qt::WindingFill);
-  return whole.simplified();
+  return Simplified(whole);
 }
 
 void FleurDiaper(QPainter& p, const QRectF& panel, double k, const TDiaperColours& c) {
