@@ -104,8 +104,8 @@ void Mountains(QPainter& p) {
   p.setBrush(QColor(246, 248, 252));
   p.drawPolygon(QPolygonF({QPointF(-0.32, -0.3), QPointF(-0.26, -0.23), QPointF(-0.29, -0.24), QPointF(-0.32, -0.21),
                            QPointF(-0.35, -0.24), QPointF(-0.38, -0.22)}));
-  p.drawPolygon(QPolygonF({QPointF(0.06, -0.42), QPointF(0.15, -0.28), QPointF(0.11, -0.3), QPointF(0.07, -0.26),
-                           QPointF(0.03, -0.3), QPointF(-0.03, -0.28)}));
+  p.drawPolygon(QPolygonF({QPointF(0.06, -0.42), QPointF(0.15, -0.307), QPointF(0.11, -0.3), QPointF(0.07, -0.26),
+                           QPointF(0.03, -0.3), QPointF(-0.03, -0.25)}));
   p.fillPath(Ridge({{-0.5, 0.0}, {-0.2, -0.16}, {0.0, -0.02}, {0.24, -0.2}, {0.5, -0.04}}), QColor(80, 100, 140));
   p.fillPath(Hill(0.1, 0.05, 0.5, 1.2), QColor(90, 150, 70));
   p.fillPath(Hill(0.3, 0.04, 2.0, 1.6), QColor(60, 120, 50));
