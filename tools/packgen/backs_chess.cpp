@@ -344,12 +344,12 @@ void Arms(QPainter& p, const QRectF& panel, double k, const TArms& a, int kind) 
   const double sw = std::min(panel.width() * 0.52, panel.height() * 0.42);
   const double sh = sw * 1.2;
   const QRectF sr(m.x() - sw / 2, m.y() - sh * 0.48, sw, sh);
-  // Swords crossed behind the shield.
-  const QPainterPath sword = Sword(sh * 1.55);
+  // Swords crossed behind the shield, hilts above its corners.
+  const QPainterPath sword = Sword(sh * 1.5);
   for (int side : {-1, 1}) {
     QTransform t;
-    t.translate(m.x() + side * sw * 0.55, m.y() + sh * 0.62);
-    t.rotate(-side * 34.0);
+    t.translate(m.x() + side * sw * 0.62, m.y() - sh * 0.7);
+    t.rotate(180.0 + side * 34.0);
     const QPainterPath s = t.map(sword);
     p.fillPath(s.translated(0.6 * k, 0.8 * k), QColor(0, 0, 0, 70));
     QLinearGradient g(s.boundingRect().topLeft(), s.boundingRect().topRight());

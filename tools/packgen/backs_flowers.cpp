@@ -252,7 +252,8 @@ void Pansy(QPainter& p) {
 void TigerLily(QPainter& p) {
   const QColor orange(240, 120, 30);
   p.setPen(QPen(orange.darker(160), 0.006));
-  for (int i = 0; i < 6; ++i) FillPetal(p, {0, 0}, i * 60.0 + 30, 0.44, 0.1, orange, 0.7);
+  for (int i = 0; i < 6; ++i) FillPetal(p, {0, 0}, i * 60.0 + 30, 0.44, 0.17, orange, 0.45);
+  for (int i = 0; i < 6; ++i) FillPetal(p, {0, 0}, i * 60.0 + 30, 0.3, 0.07, orange.lighter(125), 0.6);
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(90, 30, 20));
   for (int i = 0; i < 6; ++i)

@@ -206,10 +206,15 @@ void Triangles(QPainter& p, const QRectF& panel, double k) {
         t << QPointF(x, y - h / 2) << QPointF(x + s / 2, y + h / 2) << QPointF(x - s / 2, y + h / 2);
       else
         t << QPointF(x - s / 2, y - h / 2) << QPointF(x + s / 2, y - h / 2) << QPointF(x, y + h / 2);
-      // Rings of colour around the middle, like a kaleidoscope.
-      const int ring = static_cast<int>(std::hypot(i * 0.5, j * 1.0));
-      const int shade = (ring + (up ? 0 : 1)) % 4;
-      p.setBrush(shades[shade]);
+      // Hexagonal rings of colour around the middle, like a kaleidoscope.
+      const QPointF mid = (t[0] + t[1] + t[2]) / 3 - m;
+      double hex = 0;
+      for (int e = 0; e < 3; ++e) {
+        const double a = kPi / 3 * e;
+        hex = std::max(hex, std::abs(mid.x() * std::cos(a) + mid.y() * std::sin(a)));
+      }
+      const int ring = static_cast<int>(hex / (h * 0.98));
+      p.setBrush(up ? shades[ring % 4] : shades[ring % 4].darker(118));
       p.drawPolygon(t);
     }
 }

@@ -338,8 +338,8 @@ void Gorodets(QPainter& p, const QRectF& panel, double k) {
   Quarters(p, m, unit, [&] {
     PaintedLeaf(p, {0.12, 0.12}, {0.3, 0.2}, {0.3, tall * 0.56}, 0.05, leaf);
     PaintedLeaf(p, {0.16, 0.04}, {0.3, -0.02}, {0.42, 0.1}, 0.04, QColor(40, 80, 150));
-    PaintedBloom(p, {0.26, tall * 0.7}, 0.1, QColor(40, 70, 160));
-    PaintedBloom(p, {0.06, tall * 0.84}, 0.05, kVermilion);
+    PaintedBloom(p, {0.26, tall * 0.66}, 0.1, QColor(40, 70, 160));
+    PaintedBloom(p, {0.07, tall * 0.76}, 0.05, kVermilion);
   });
   p.save();
   p.translate(m);
