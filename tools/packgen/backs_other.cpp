@@ -88,7 +88,7 @@ void Honeycomb(QPainter& p, const QRectF& panel, double k) {
   });
   // A bee in the middle.
   const QPointF m = panel.center();
-  const double s = std::min(panel.width(), panel.height()) * 0.16;
+  const double s = std::min(panel.width(), panel.height()) * 0.22;
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(255, 255, 255, 200));
   p.drawEllipse(m + QPointF(-s * 0.45, -s * 0.5), s * 0.5, s * 0.3);
