@@ -70,10 +70,10 @@ const TStyle kStyles[48] = {
     {"standard", 0xFFFFFBEA, 0xFF222222, false, 0, true},  // 18 Large Print London
     {"oxygen"},                                          // 19 Classical-2
     {"konqi-modern", 0xFFFCE8EC, 0xFFC0182E},            // 20 Hearts
-    {"future", 0xFFE8F1FA},                              // 21 Seasons
+    {"oxygen-air", 0xFFE8F1FA, 0xFF2A8C8C, false, 160},  // 21 Seasons
     {"gm-paris", 0xFFF6EED8, 0xFF2B2B2B},                // 22 Rhine Style
     {"dondorf"},                                         // 23 Medieval-2
-    {"future"},                                          // 24 Doods
+    {"nicu-white", 0xFFFFF6D8, 0xFFE07B00, false, 200},  // 24 Doods
     {"oxygen-air"},                                      // 25 Playboy
     {"jolly-royal", 0xFFEEE0C2, 0xFF3A2A14},             // 26 Epic
     {"konqi-modern", 0xFFF6EFE6, 0xFFB01010, false, 0, true},  // 27 USSR
@@ -92,7 +92,7 @@ const TStyle kStyles[48] = {
     {"xskat-french", 0xFFF3F6FB, 0xFF1D4E9A, true},      // 40 French
     {"konqi-modern", 0xFFFFF4E0, 0xFFB8860B},            // 41 Spanish 1
     {"oxygen", 0, 0xFFD4A017, false, 40},                // 42 Spanish 2
-    {"future", 0xFFFFF1DC, 0xFFA0522D},                  // 43 Spanish 3
+    {"nicu-white", 0xFFFFF1DC, 0xFFA0522D, false, 30},   // 43 Spanish 3
     {"oxygen-air", 0, 0xFF8B0000, true},                 // 44 Spanish 4
     {"tigullio-international", 0xFFFFEDE6, 0xFFC8102E, false, 0, false},  // 45 Chinese
     {"tigullio-international", 0xFFF7F3E8},              // 46 Italian
@@ -101,7 +101,7 @@ const TStyle kStyles[48] = {
 
 QString DeckFile(const QString& deck) {
   static const QHash<QString, QString> kFiles = {
-      {"ancient-egyptians", "Ancient_Egyptians.svgz"}, {"dondorf", "dondorf.svgz"}, {"future", "future.svgz"},
+      {"ancient-egyptians", "Ancient_Egyptians.svgz"}, {"dondorf", "dondorf.svgz"}, {"nicu-white", "white.svgz"},
       {"gm-paris", "paris.svgz"}, {"jolly-royal", "jolly-royal.svgz"}, {"konqi-modern", "konqi.svgz"},
       {"nicu-ornamental", "ornamental.svgz"}, {"oxygen", "oxygen.svgz"}, {"oxygen-air", "oxygen-air.svgz"},
       {"oxygen-white", "oxygen-white.svgz"}, {"standard", "standard.svgz"},
@@ -192,15 +192,31 @@ QColor SuitColour(int suit, bool fourColours) {
   return suit < 2 ? QColor(200, 20, 30) : QColor(20, 20, 20);
 }
 
+// The Konqi deck paints each suit in a colour of its own (hearts green,
+// spades red); on our table hearts are red and spades black, diamonds blue
+// and clubs green, as four-colour decks have them.
+void KonqiColours(QColor& col, int suit) {
+  int h, s, v, a;
+  col.getHsv(&h, &s, &v, &a);
+  if (s < 70 || h < 0) return;
+  const int from[4] = {125, 185, 225, 0}, to[4] = {355, 222, 135, -1};
+  const int d = std::abs(((h - from[suit]) % 360 + 540) % 360 - 180);
+  if (d > 40) return;
+  if (to[suit] < 0) col.setHsv(h, 0, v * 3 / 10, a);
+  else col.setHsv((to[suit] + (h - from[suit]) + 360) % 360, s, v, a);
+}
+
 // The paper tinted, colours turned, suits recoloured: pixel by pixel.
 void Recolour(QImage& img, const TStyle& style, int suit) {
   const QColor paper = style.Paper ? QColor::fromRgba(style.Paper) : QColor();
+  const bool konqi = QLatin1String(style.Deck) == QLatin1String("konqi-modern");
   for (int y = 0; y < img.height(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
     for (int x = 0; x < img.width(); ++x) {
       const QRgb c = line[x];
       if (qAlpha(c) == 0) continue;
       QColor col = QColor::fromRgba(c);
+      if (konqi) KonqiColours(col, suit);
       int h, s, v, a;
       col.getHsv(&h, &s, &v, &a);
       if (paper.isValid() && s < 18 && v > 235) {
@@ -249,9 +265,9 @@ void DrawBigIndex(QImage& img, int rank, int suit, const TStyle& style) {
   const QColor colour = SuitColour(suit, style.FourColours);
   QFont f(QStringLiteral("Liberation Sans"));
   f.setBold(true);
-  f.setPixelSize(static_cast<int>(30 * k));
+  f.setPixelSize(static_cast<int>(38 * k));
   p.setFont(f);
-  const QRectF box(3 * k, 3 * k, 34 * k, 34 * k);
+  const QRectF box(3 * k, 3 * k, 42 * k, 40 * k);
   for (int corner = 0; corner < 2; ++corner) {
     p.save();
     if (corner == 1) {
@@ -260,13 +276,13 @@ void DrawBigIndex(QImage& img, int rank, int suit, const TStyle& style) {
     }
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 235));
-    p.drawRoundedRect(QRectF(box.x(), box.y(), box.width(), 58 * k), 5 * k, 5 * k);
+    p.drawRoundedRect(QRectF(box.x(), box.y(), box.width(), 66 * k), 5 * k, 5 * k);
     p.setPen(colour);
     p.drawText(box, Qt::AlignCenter, QString::fromLatin1(kRankLetters[rank]));
-    p.translate(box.center().x(), box.bottom() + 10 * k);
+    p.translate(box.center().x(), box.bottom() + 12 * k);
     p.setPen(Qt::NoPen);
     p.setBrush(colour);
-    p.drawPath(SuitPath(suit, 20 * k));
+    p.drawPath(SuitPath(suit, 24 * k));
     p.restore();
   }
 }
