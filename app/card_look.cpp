@@ -47,13 +47,11 @@ int FaceIndex(TCardCode card) {
 
 void InvertEllipse(QImage* image, const QRect& box) {
   if (image->format() != QImage::Format_ARGB32) *image = image->convertToFormat(QImage::Format_ARGB32);
-  QPainterPath ellipse;
-  ellipse.addEllipse(QRectF(box));
   const QRect area = box.intersected(image->rect());
   for (int y = area.top(); y <= area.bottom(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(image->scanLine(y));
     for (int x = area.left(); x <= area.right(); ++x) {
-      if (!ellipse.contains(QPointF(x + 0.5, y + 0.5))) continue;
+      if (!InsideFaceEllipse(box.left(), box.top(), box.right(), box.bottom(), x, y)) continue;
       const QRgb c = line[x];
       line[x] = qRgba(255 - qRed(c), 255 - qGreen(c), 255 - qBlue(c), qAlpha(c));
     }

@@ -93,6 +93,12 @@ std::string BackItemName(int backSet, int index, bool crosswise, int sizeClass, 
   return std::string(kBackDays[index - 1]) + (crosswise ? "R" : "") + BackSetCode(backSet) + suffix;
 }
 
+bool InsideFaceEllipse(int left, int top, int right, int bottom, int x, int y) {
+  const double rx = (right - left + 1) / 2.0, ry = (bottom - top + 1) / 2.0;
+  const double dx = (x + 0.5 - left - rx) / rx, dy = (y + 0.5 - top - ry) / ry;
+  return dx * dx + dy * dy <= 1.0;
+}
+
 const char* BackgroundColourCode(int colour) {
   static const char* const kCodes[7] = {"Gr", "Re", "Or", "Ye", "B1", "B2", "Fi"};
   return colour >= 0 && colour < 7 ? kCodes[colour] : "Gr";

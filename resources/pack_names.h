@@ -51,6 +51,12 @@ int BackCount(int backSet);
 bool RandomBackSet(int backSet);
 std::string BackItemName(int backSet, int index, bool crosswise, int sizeClass, bool narrowFaces);
 
+// Pack faces keep the colours of an ellipse inverted: whether the pixel
+// (x, y) lies inside the ellipse whose bounding box runs from (left, top)
+// to (right, bottom), both corners included. The builder and the loader
+// both use this test, so every pixel turns back exactly.
+bool InsideFaceEllipse(int left, int top, int right, int bottom, int x, int y);
+
 // "Fon" + pattern "01".."10" + colour code + ("" at window size 1, else
 // "B"); pattern 2 colour 0 is the built-in "FonG" (+ "B"). Empty for
 // pattern 0.

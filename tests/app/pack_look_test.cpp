@@ -159,6 +159,44 @@ class PackLookTest : public TWindowFixture {
     QTRY_VERIFY_WITH_TIMEOUT(!burst->isVisible(), 3000);  // 30 frames, then gone
   }
 
+  // The packs the build makes hold every picture the program asks for.
+  void theBuiltPacksAreComplete() {
+    const QString packs = QStringLiteral(ZEMBRA_PACK_DIR);
+    const QString game = FolderPath() + "/game";
+    QDir().mkpath(game);
+    for (const char* f : {kPackCardsA, kPackCardsB, kPackCardsC, kPackBackgrounds})
+      QVERIFY(QFile::copy(packs + "/" + f, FolderPath() + "/" + f));
+    for (int set = 1; set <= kCardSetCount; ++set)
+      for (int sizeClass : {1, 0}) {
+        TCardLook look;
+        QVERIFY(LoadCardFaces(game, set, sizeClass, &look));
+        for (const QPixmap& face : look.Faces) {
+          QVERIFY2(!face.isNull(), qPrintable(QStringLiteral("set %1 class %2").arg(set).arg(sizeClass)));
+          QCOMPARE(face.size(), sizeClass == 1 ? QSize(69, 94) : QSize(146, 198));
+        }
+        for (const QPixmap& symbol : look.Symbols) QCOMPARE(symbol.size(), QSize(20, 20));
+        for (const QPixmap& symbol : look.LargeSymbols) QVERIFY(!symbol.isNull());
+        for (int back = 0; back <= kBackSetCount; ++back) {
+          if (back == 0 && (look.WideCards || sizeClass == 1)) continue;  // built in
+          QVERIFY(LoadCardBacks(game, back, sizeClass, &look));
+          QCOMPARE(int(look.Backs.size()), BackCount(back));
+          for (size_t i = 0; i < look.Backs.size(); ++i) {
+            QVERIFY2(!look.Backs[i].isNull() && !look.BacksCrosswise[i].isNull(),
+                     qPrintable(QStringLiteral("back set %1, back %2").arg(back).arg(i + 1)));
+            QCOMPARE(look.Backs[i].width() > look.Backs[i].height(), false);
+            QCOMPARE(look.BacksCrosswise[i].width() > look.BacksCrosswise[i].height(), true);
+          }
+        }
+      }
+    for (int pattern = 1; pattern <= 10; ++pattern)
+      for (int colour = 0; colour < 7; ++colour)
+        for (int size : {1, 5}) {
+          TCardLook look;
+          QVERIFY(LoadTableBackground(game, pattern, colour, size, &look));
+          QCOMPARE(look.Background.size(), size == 1 ? QSize(760, 500) : QSize(1520, 1000));
+        }
+  }
+
   void aMissingPackAtStartFallsBackAndIsWrittenSo() {
     TSettings s = DefaultSettings();
     s.CardSet = 5;

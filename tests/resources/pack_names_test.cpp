@@ -65,5 +65,22 @@ TEST(PackNames, BacksAndBackgrounds) {
   EXPECT_EQ(BackgroundItemName(0, 3, 1), "");
 }
 
+TEST(PackNames, TheFaceEllipse) {
+  // The small faces' box (10, 10)-(84, 59): 75 × 50 pixels.
+  EXPECT_TRUE(InsideFaceEllipse(10, 10, 84, 59, 47, 34));   // the middle
+  EXPECT_TRUE(InsideFaceEllipse(10, 10, 84, 59, 10, 34));   // the left end
+  EXPECT_TRUE(InsideFaceEllipse(10, 10, 84, 59, 84, 34));   // the right end
+  EXPECT_FALSE(InsideFaceEllipse(10, 10, 84, 59, 9, 34));
+  EXPECT_FALSE(InsideFaceEllipse(10, 10, 84, 59, 12, 12));  // a corner of the box
+  int inside = 0;
+  for (int y = 0; y < 120; ++y)
+    for (int x = 0; x < 120; ++x) {
+      inside += InsideFaceEllipse(10, 10, 84, 59, x, y);
+      // Mirror images across the box's middle agree.
+      EXPECT_EQ(InsideFaceEllipse(10, 10, 84, 59, x, y), InsideFaceEllipse(10, 10, 84, 59, 94 - x, 69 - y));
+    }
+  EXPECT_NEAR(inside, 3.14159 * 37.5 * 25, 30);  // the ellipse's area, whole
+}
+
 }  // namespace
 }  // namespace zembra

@@ -314,13 +314,11 @@ QImage Small(const QImage& large) {
 
 void StoreInverted(QImage image, const QRect& ellipse, TPackWriter& pack, const QString& name) {
   image = image.convertToFormat(QImage::Format_ARGB32);
-  QPainterPath path;
-  path.addEllipse(QRectF(ellipse));
   const QRect area = ellipse.intersected(image.rect());
   for (int y = area.top(); y <= area.bottom(); ++y) {
     auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
     for (int x = area.left(); x <= area.right(); ++x)
-      if (path.contains(QPointF(x + 0.5, y + 0.5))) {
+      if (zembra::InsideFaceEllipse(ellipse.left(), ellipse.top(), ellipse.right(), ellipse.bottom(), x, y)) {
         const QRgb c = line[x];
         line[x] = qRgba(255 - qRed(c), 255 - qGreen(c), 255 - qBlue(c), qAlpha(c));
       }
