@@ -14,6 +14,7 @@
 #include "packgen.h"
 
 #include "resources/pack_names.h"
+#include "paint_kit.h"
 
 #include <QColor>
 #include <QImage>
@@ -55,49 +56,22 @@ void ForRows(const std::function<void(int, int)>& rows) {
 
 // ---- Repeatable noise --------------------------------------------------------
 
+// A repeatable 32-bit number per integer point.
 std::uint32_t Hash(int x, int y, std::uint32_t seed) {
-  std::uint32_t h = seed * 0x9E3779B9u;
-  h ^= static_cast<std::uint32_t>(x) * 0x85EBCA6Bu;
-  h = (h << 13) | (h >> 19);
-  h ^= static_cast<std::uint32_t>(y) * 0xC2B2AE35u;
-  h ^= h >> 16;
-  h *= 0x7FEB352Du;
-  h ^= h >> 15;
-  h *= 0x846CA68Bu;
-  h ^= h >> 16;
-  return h;
+  return static_cast<std::uint32_t>(art::hashNoise(x, y, seed) * 4294967296.0);
 }
 
 // White noise in [0,1) per integer point.
-float Rand(int x, int y, std::uint32_t seed) { return static_cast<float>(Hash(x, y, seed) >> 8) * (1.0f / 16777216.0f); }
+float Rand(int x, int y, std::uint32_t seed) { return static_cast<float>(art::hashNoise(x, y, seed)); }
 
 float Smooth(float t) { return t * t * (3 - 2 * t); }
 
 float SmoothStep(float a, float b, float x) { return Smooth(std::clamp((x - a) / (b - a), 0.0f, 1.0f)); }
 
-// Smooth value noise in [0,1).
-float Noise(float x, float y, std::uint32_t seed) {
-  const float fx = std::floor(x), fy = std::floor(y);
-  const int ix = static_cast<int>(fx), iy = static_cast<int>(fy);
-  const float tx = Smooth(x - fx), ty = Smooth(y - fy);
-  const float a = Rand(ix, iy, seed), b = Rand(ix + 1, iy, seed);
-  const float c = Rand(ix, iy + 1, seed), d = Rand(ix + 1, iy + 1, seed);
-  const float top = a + (b - a) * tx, bottom = c + (d - c) * tx;
-  return top + (bottom - top) * ty;
-}
-
-// Octaves of value noise, in [0,1).
-float Fbm(float x, float y, int octaves, std::uint32_t seed) {
-  float sum = 0, amp = 0.5f, norm = 0;
-  for (int o = 0; o < octaves; ++o) {
-    sum += amp * Noise(x, y, seed + 101u * static_cast<std::uint32_t>(o));
-    norm += amp;
-    amp *= 0.5f;
-    x *= 2.03f;
-    y *= 2.03f;
-  }
-  return sum / norm;
-}
+// Smooth value noise and its octaves in [0,1): the picture generator's, so
+// the felt matches the program's own.
+float Noise(float x, float y, std::uint32_t seed) { return static_cast<float>(art::valueNoise(x, y, seed)); }
+float Fbm(float x, float y, int octaves, std::uint32_t seed) { return static_cast<float>(art::fbm(x, y, octaves, seed)); }
 
 // Light falling from the top left on a height map: positive where the
 // surface faces the light. strength scales the heights.
