@@ -132,6 +132,13 @@ bool LoadTableBackground(const QString& folder, int pattern, int colour, int win
   return true;
 }
 
+bool LoadMenuPicture(const QString& folder, TCardLook* look) {
+  const TPackReader pack(folder, QString::fromLatin1(kPackGraphics));
+  if (!pack.IsOpen()) return false;
+  look->MenuPicture = pack.Picture(QStringLiteral("JPEG"), QStringLiteral("BGLilu"));
+  return true;
+}
+
 namespace {
 TCardLook& Current() {
   static TCardLook look;

@@ -24,6 +24,7 @@ struct TCardLook {
   std::array<QPixmap, 4> Symbols, LargeSymbols;
   std::vector<QPixmap> Backs, BacksCrosswise;  // back index 1.. at 0..
   QPixmap Background;                          // null: no picture (pattern 0)
+  QPixmap MenuPicture;                         // the menu's purple design ("BGLilu")
 };
 
 // 0..23: rank (nine .. ace) × 4 + suit (hearts, diamonds, clubs, spades).
@@ -37,6 +38,10 @@ bool LoadCardBacks(const QString& folder, int backSet, int sizeClass, TCardLook*
 // The background for a pattern and colour at a window size; false when its
 // pack cannot be loaded.
 bool LoadTableBackground(const QString& folder, int pattern, int colour, int windowSize, TCardLook* look);
+
+// The main menu's picture design from the graphics pack; false when the
+// pack cannot be loaded.
+bool LoadMenuPicture(const QString& folder, TCardLook* look);
 
 // Pack faces keep the colours of an ellipse inverted; this turns them back
 // (and is its own inverse).

@@ -629,6 +629,13 @@ void TMainWindow::ReloadLook() {
     Settings.BackSet = 0;
     LoadCardBacks(Folder, 0, sizeClass, &look);
   }
+  look.MenuPicture = QPixmap();
+  if (Settings.MenuDesign == 1 && !LoadMenuPicture(Folder, &look)) {
+    missing(kPackGraphics);
+    Settings.AuxPictureDesign = false;
+    Settings.MenuDesign = 0;
+    Settings.TableDesign = 0;
+  }
   if (!LoadTableBackground(Folder, Settings.BackgroundPattern, Settings.BackgroundColour, View.WindowSize, &look)) {
     missing(kPackBackgrounds);
     Settings.BackgroundPattern = 2;

@@ -52,14 +52,17 @@ QColor WindowColour(const TPaintContext& c) {
 
 void PaintBackground(QPainter& p, const TPaintContext& c) {
   const TRect& client = c.View.Layout.Client;
-  if (const QColor plain = WindowColour(c); plain.isValid()) {
+  // The menu's purple design shows its picture from the graphics pack.
+  const bool menuPicture = c.View.Screen == TScreen::Menu && c.Settings.MenuDesign == 1 &&
+                           !CurrentCardLook().MenuPicture.isNull();
+  if (const QColor plain = WindowColour(c); plain.isValid() && !menuPicture) {
     p.fillRect(Q(client), plain);
     return;
   }
   // The background stretched to the client once per size, not on every paint.
   static QPixmap scaled;
   static qint64 scaledKey = -1;
-  const QPixmap& loaded = CurrentCardLook().Background;
+  const QPixmap& loaded = menuPicture ? CurrentCardLook().MenuPicture : CurrentCardLook().Background;
   const QPixmap bg =
       !loaded.isNull() ? loaded : Picture(c.View.WindowSize == 1 ? QStringLiteral("FonG") : QStringLiteral("FonGB"));
   if (bg.isNull()) {

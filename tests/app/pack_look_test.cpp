@@ -203,6 +203,8 @@ class PackLookTest : public TWindowFixture {
     s.BackSet = 3;
     s.BackgroundPattern = 7;
     s.BackgroundColour = 2;
+    s.MenuDesign = 1;
+    s.AuxPictureDesign = true;
     {
       QFile f(FolderPath() + "/" + kOptionsFileName);
       QVERIFY(f.open(QIODevice::WriteOnly));
@@ -213,10 +215,13 @@ class PackLookTest : public TWindowFixture {
     QCOMPARE(int(Win->Options().BackSet), 0);
     QCOMPARE(Win->Options().BackgroundPattern, 2);
     QCOMPARE(Win->Options().BackgroundColour, 0);
-    QCOMPARE(gLinks.size(), 3);
+    QCOMPARE(int(Win->Options().MenuDesign), 0);
+    QVERIFY(!Win->Options().AuxPictureDesign);
+    QCOMPARE(gLinks.size(), 4);
     QVERIFY(gLinks[0].endsWith(" OrvCards06A.dll"));
     QVERIFY(gLinks[1].endsWith(" OrvCards06B.dll"));
-    QVERIFY(gLinks[2].endsWith(" OrvBackG03.dll"));
+    QVERIFY(gLinks[2].endsWith(" OrvCGraph1.dll"));
+    QVERIFY(gLinks[3].endsWith(" OrvBackG03.dll"));
     Win->close();
     QFile f(FolderPath() + "/" + kOptionsFileName);
     QVERIFY(f.open(QIODevice::ReadOnly));
@@ -224,6 +229,21 @@ class PackLookTest : public TWindowFixture {
     QCOMPARE(int(written.CardSet), 0);
     QCOMPARE(int(written.BackSet), 0);
     QCOMPARE(written.BackgroundPattern, 2);
+    QCOMPARE(int(written.MenuDesign), 0);
+  }
+
+  void theMenusPurpleDesignShowsItsPicture() {
+    QImage lilac(1520, 1000, QImage::Format_RGB32);
+    lilac.fill(QColor(120, 0, 200));
+    BuildPack(FolderPath() + "/OrvCGraph1.dll", {}, {{"BGLilu", lilac}});
+    Open();
+    Win->Options().MenuDesign = 1;
+    Win->ReloadLook();
+    QVERIFY(gLinks.isEmpty());
+    QCOMPARE(CurrentCardLook().MenuPicture.size(), QSize(1520, 1000));
+    Win->Options().MenuDesign = 0;
+    Win->ReloadLook();
+    QVERIFY(CurrentCardLook().MenuPicture.isNull());
   }
 };
 
