@@ -1,372 +1,644 @@
-// Card faces of sets 1..47 for "OrvCards06A/B/C.dll".
-//
-// Every set starts from one of the freely licensed SVG decks of Debian's
-// card-data package (see assets/CREDITS.md), rendered once per card at the
-// large size, and then gets its own look: the colour of its paper, a frame,
-// four-colour suits, shifted colours of the court pictures, large corner
-// indices for the large-print sets. Narrow sets are laid out narrow (the
-// card's sides trimmed, its outline drawn anew), never squeezed. The
-// program inverts the colours of an ellipse on each face when it loads it,
-// so the faces are stored with that ellipse inverted.
+// The card faces of sets 1..47 and their suit symbols. Every set has a
+// look: the freely licensed SVG deck its pictures come from (Debian's
+// card decks), whether its courts keep the deck's whole card or sit as a
+// framed picture on our own paper, whether nines, tens and aces are drawn
+// here, its paper, ink changes (tints, sepia, four-colour suits), edge band
+// and frame, and its corner index. Each deck card is rendered once at the
+// large size; the small faces are the large (wide) composition scaled down
+// with a crisp index drawn again at that size.
 #include "packgen.h"
 
-#include <QColor>
-#include <QHash>
-#include <QPainter>
-#include <QPainterPath>
-#include <QSvgRenderer>
-
-#include <cmath>
-#include <memory>
-
-#include "engine/cards.h"
+#include "faces_kit.h"
 #include "resources/pack_names.h"
 
+#include <QBuffer>
+#include <QDir>
+#include <QFont>
+#include <QFontMetricsF>
+#include <QSvgRenderer>
+
+#include <array>
+#include <cmath>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
 namespace packgen {
+
 namespace {
 
+using namespace faces;
 using zembra::TRank;
 using zembra::TSuit;
 
-const TRank kRanks[6] = {TRank::Nine, TRank::Ten, TRank::Jack, TRank::Queen, TRank::King, TRank::Ace};
-const TSuit kSuits[4] = {TSuit::Hearts, TSuit::Diamonds, TSuit::Clubs, TSuit::Spades};
-const char* const kDeckRanks[6] = {"9", "10", "jack", "queen", "king", "1"};
-const char* const kDeckSuits[4] = {"heart", "diamond", "club", "spade"};
-const char* const kRankLetters[6] = {"9", "10", "J", "Q", "K", "A"};
+constexpr int kLargeH = 198;
+constexpr int kSmallW = 69, kSmallH = 94;
 
-constexpr int kLargeW = 146, kNarrowW = 126, kLargeH = 198, kSmallW = 69, kSmallH = 94;
-
-// How a set looks: its deck and what is done to it.
-struct TStyle {
-  const char* Deck;        // folder under the card decks
-  QRgb Paper = 0;          // tint of the white paper (0: as the deck has it)
-  QRgb Frame = 0;          // a coloured frame inside the outline (0: none)
-  bool FourColours = false;  // diamonds blue, clubs green
-  int HueShift = 0;        // turns the colours of the pictures (degrees)
-  bool BigIndex = false;   // large rank and suit in two corners
+enum Deck : int {
+  kAncient, kDondorf, kParis, kRoyal, kOrnamental, kNicuWhite, kOxygen, kOxygenAir, kOxygenWhite,
+  kPenguins, kStandard, kTigullio, kXFrench, kXGerman, kDeckCount
 };
 
-// Sets 1..47 (the options list names them: Medieval-1, Modern, Ancient
-// Egypt, Baronesse, ...).
-const TStyle kStyles[48] = {
-    {},
-    {"dondorf", 0xFFF1DEB4, 0xFF7A1E1E},                 // 1 Medieval-1
-    {"konqi-modern"},                                    // 2 Modern
-    {"ancient-egyptians"},                               // 3 Ancient Egypt
-    {"nicu-ornamental"},                                 // 4 Baronesse
-    {"oxygen", 0xFFE6F2E2, 0xFF1F6B3A},                  // 5 Celtic
-    {"oxygen-white", 0, 0xFFC9A227},                     // 6 Corona
-    {"jolly-royal", 0, 0xFF1E3F8A},                      // 7 Crown
-    {"standard"},                                        // 8 English Pattern
-    {"xskat-french", 0xFFFBF3E0},                        // 9 Frankfurt
-    {"gm-paris", 0xFFEFE3C8, 0xFF5A3A1A},                // 10 Historical costumes
-    {"ancient-egyptians", 0xFFF3DCC4, 0xFF9A4A22, false, 25},  // 11 Native Americans
-    {"nicu-ornamental", 0xFFFBE6EA, 0xFFB0406A},         // 12 Old Garden Roses
-    {"oxygen-air", 0, 0xFF138A5A, false, 110},           // 13 Parrots
-    {"jolly-royal"},                                     // 14 Royal
-    {"gm-paris"},                                        // 15 Shakespeare
-    {"tigullio-international", 0, 0, false, 0, true},    // 16 Big Ben
-    {"dondorf", 0xFFE4EAF0, 0xFF34495E},                 // 17 Four Reigns of English History
-    {"standard", 0xFFFFFBEA, 0xFF222222, false, 0, true},  // 18 Large Print London
-    {"oxygen"},                                          // 19 Classical-2
-    {"konqi-modern", 0xFFFCE8EC, 0xFFC0182E},            // 20 Hearts
-    {"oxygen-air", 0xFFE8F1FA, 0xFF2A8C8C, false, 160},  // 21 Seasons
-    {"gm-paris", 0xFFF6EED8, 0xFF2B2B2B},                // 22 Rhine Style
-    {"dondorf"},                                         // 23 Medieval-2
-    {"nicu-white", 0xFFFFF6D8, 0xFFE07B00, false, 200},  // 24 Doods
-    {"oxygen-air"},                                      // 25 Playboy
-    {"jolly-royal", 0xFFEEE0C2, 0xFF3A2A14},             // 26 Epic
-    {"konqi-modern", 0xFFF6EFE6, 0xFFB01010, false, 0, true},  // 27 USSR
-    {"oxygen-air", 0xFFEFF5FB},                          // 28 Plastic (narrow)
-    {"xskat-german"},                                    // 29 Skat, German suits
-    {"xskat-french", 0, 0, true},                        // 30 Skat, tournament suits
-    {"xskat-french"},                                    // 31 Skat, French suits
-    {"nicu-ornamental", 0xFFFFF8EC, 0xFF8A1F1F},         // 32 White palekh
-    {"gm-paris", 0, 0xFF5E7FA8},                         // 33 Diana
-    {"dondorf", 0xFFF8F0DC},                             // 34 Princely
-    {"standard", 0, 0, false, 0, true},                  // 35 For solitaires
-    {"oxygen-white", 0xFFE9EEF8, 0xFF4A5FA0},            // 36 Satin
-    {"jolly-royal", 0xFFFFF6E6, 0xFFB22222},             // 37 Slavic
-    {"ancient-egyptians", 0xFFF1D9B8, 0xFF2F6B4F, false, -30},  // 38 Maya
-    {"tigullio-international", 0xFFF2E6C4, 0xFF8A6A2A},  // 39 Bast
-    {"xskat-french", 0xFFF3F6FB, 0xFF1D4E9A, true},      // 40 French
-    {"konqi-modern", 0xFFFFF4E0, 0xFFB8860B},            // 41 Spanish 1
-    {"oxygen", 0, 0xFFD4A017, false, 40},                // 42 Spanish 2
-    {"nicu-white", 0xFFFFF1DC, 0xFFA0522D, false, 30},   // 43 Spanish 3
-    {"oxygen-air", 0, 0xFF8B0000, true},                 // 44 Spanish 4
-    {"tigullio-international", 0xFFFFEDE6, 0xFFC8102E, false, 0, false},  // 45 Chinese
-    {"tigullio-international", 0xFFF7F3E8},              // 46 Italian
-    {"xskat-german", 0xFFFAF4E4, 0xFF3B5323},            // 47 Czech
+struct DeckInfo {
+  const char* file;
+  double trimW, trimH;  // drop shadow right and below, in deck units
+  QRectF court;         // the court picture inside the card, in fractions
+  SuitForm form;
 };
 
-QString DeckFile(const QString& deck) {
-  static const QHash<QString, QString> kFiles = {
-      {"ancient-egyptians", "Ancient_Egyptians.svgz"}, {"dondorf", "dondorf.svgz"}, {"nicu-white", "white.svgz"},
-      {"gm-paris", "paris.svgz"}, {"jolly-royal", "jolly-royal.svgz"}, {"konqi-modern", "konqi.svgz"},
-      {"nicu-ornamental", "ornamental.svgz"}, {"oxygen", "oxygen.svgz"}, {"oxygen-air", "oxygen-air.svgz"},
-      {"oxygen-white", "oxygen-white.svgz"}, {"standard", "standard.svgz"},
-      {"tigullio-international", "tigullio-international.svgz"}, {"xskat-french", "french.svgz"},
-      {"xskat-german", "german.svgz"}};
-  return QStringLiteral(ZEMBRA_CARD_DECKS) + "/svg-" + deck + "/" + kFiles.value(deck);
+const DeckInfo kDecks[kDeckCount] = {
+    {"svg-ancient-egyptians/Ancient_Egyptians.svgz", 0, 0, {0.15, 0.09, 0.70, 0.82}, SuitForm::French},
+    {"svg-dondorf/dondorf.svgz", 0, 0, {0.13, 0.075, 0.74, 0.85}, SuitForm::French},
+    {"svg-gm-paris/paris.svgz", 0, 0, {0.13, 0.08, 0.74, 0.84}, SuitForm::French},
+    {"svg-jolly-royal/jolly-royal.svgz", 0, 0, {0.14, 0.08, 0.72, 0.84}, SuitForm::French},
+    {"svg-nicu-ornamental/ornamental.svgz", 2, 2, {0.2, 0.14, 0.6, 0.72}, SuitForm::French},
+    {"svg-nicu-white/white.svgz", 2, 2, {0.19, 0.12, 0.62, 0.76}, SuitForm::French},
+    {"svg-oxygen/oxygen.svgz", 0, 0, {0.18, 0.12, 0.64, 0.76}, SuitForm::French},
+    {"svg-oxygen-air/oxygen-air.svgz", 0, 0, {0.14, 0.10, 0.72, 0.80}, SuitForm::French},
+    {"svg-oxygen-white/oxygen-white.svgz", 0, 0, {0.14, 0.10, 0.72, 0.80}, SuitForm::French},
+    {"svg-penguins/penguins.svgz", 0, 0, {0.16, 0.10, 0.68, 0.80}, SuitForm::French},
+    {"svg-standard/standard.svgz", 0, 0, {0.17, 0.10, 0.66, 0.80}, SuitForm::French},
+    {"svg-tigullio-international/tigullio-international.svgz", 0, 0, {0.17, 0.10, 0.66, 0.80}, SuitForm::French},
+    {"svg-xskat-french/french.svgz", 0, 0, {0.13, 0.08, 0.74, 0.84}, SuitForm::French},
+    {"svg-xskat-german/german.svgz", 0, 0, {0.13, 0.08, 0.74, 0.84}, SuitForm::German},
+};
+
+enum class Index { Keep, Latin, Russian, Big };
+enum class Four { None, Bridge, Turnier };
+enum class AceArt { Plain, Ring, Crown, Star, Wave };
+
+struct Look {
+  int deck = kStandard;     // where the courts (and undrawn nines, tens, aces) come from
+  bool framed = false;      // courts as a framed picture on our paper
+  bool drawnPips = false;   // nines, tens and the ace drawn here
+  QColor paper = Qt::white; // our paper; multiplied over deck renders
+  double texture = 0;       // blotches on the paper
+  double sepia = 0;
+  int hue = 0;
+  Four four = Four::None;
+  QColor blueInk;           // all ink in one colour (invalid: none)
+  QColor redInk;            // red ink in another colour (invalid: none)
+  QColor band;              // coloured edge band (invalid: none)
+  QColor frame;             // frame line (invalid: none)
+  Index index = Index::Keep;
+  bool indexLarge = false;  // our index over a deck card at the large size too
+  PipFill pips = PipFill::Glossy;
+  AceArt ace = AceArt::Plain;
+  bool serif = false;
+  QColor red{204, 22, 34}, black{22, 22, 28};
+  QColor border{70, 70, 70};
+};
+
+Look MakeLook(int set) {
+  Look l;
+  auto mod = [&l](int deck, QColor frame) {  // the "Mod" family: our pips, framed courts
+    l.deck = deck;
+    l.framed = l.drawnPips = true;
+    l.frame = frame;
+    l.index = Index::Latin;
+    l.pips = PipFill::Flat;
+    l.red = QColor(214, 30, 42);
+    l.black = QColor(26, 30, 42);
+  };
+  auto sea = [&l](int deck, QColor frame) {  // the "Sea" family
+    l.deck = deck;
+    l.framed = l.drawnPips = true;
+    l.paper = QColor(234, 245, 247);
+    l.frame = frame;
+    l.band = QColor(24, 104, 128);
+    l.index = Index::Latin;
+    l.ace = AceArt::Wave;
+    l.red = QColor(206, 34, 58);
+    l.black = QColor(14, 40, 62);
+  };
+  switch (set) {
+    case 1: l.deck = kDondorf; l.paper = QColor(252, 240, 212); l.texture = 0.08; l.band = QColor(120, 70, 30); l.serif = true; break;
+    case 2: mod(kOxygen, QColor(70, 96, 130)); break;
+    case 3: l.deck = kAncient; l.serif = true; break;
+    case 4: l.deck = kOrnamental; l.serif = true; break;
+    case 5: l.deck = kNicuWhite; l.redInk = l.red = QColor(24, 120, 64); l.paper = QColor(238, 248, 236); l.band = QColor(30, 100, 60); break;
+    case 6: mod(kOrnamental, QColor(184, 142, 40)); l.ace = AceArt::Crown; break;
+    case 7: mod(kTigullio, QColor(170, 30, 40)); break;
+    case 8: l.deck = kStandard; break;
+    case 9: l.deck = kXFrench; break;
+    case 10: mod(kDondorf, QColor(110, 70, 35)); l.sepia = 0.85; break;
+    case 11: l.deck = kPenguins; l.paper = QColor(240, 250, 232); l.band = QColor(60, 120, 50); break;
+    case 12: l.deck = kDondorf; l.sepia = 0.9; l.paper = QColor(246, 230, 198); l.texture = 0.14; l.band = QColor(90, 55, 25); l.serif = true; break;
+    case 13: mod(kParis, QColor(40, 70, 150)); break;
+    case 14: l.deck = kRoyal; break;
+    case 15: l.deck = kOxygen; break;
+    case 16: mod(kOxygenAir, QColor(60, 60, 60)); l.index = Index::Big; break;
+    case 17: l.deck = kOxygenWhite; l.four = Four::Bridge; l.band = QColor(0, 120, 160); break;
+    case 18: l.deck = kOxygenAir; l.paper = QColor(236, 240, 248); l.band = QColor(30, 40, 90); break;
+    case 19: sea(kStandard, QColor(24, 104, 128)); break;
+    case 20: sea(kPenguins, QColor(170, 40, 70)); break;
+    case 21: sea(kOxygenWhite, QColor(24, 104, 128)); break;
+    case 22: l.deck = kXGerman; l.paper = QColor(250, 244, 226); l.band = QColor(60, 90, 50); break;
+    case 23: l.deck = kParis; l.paper = QColor(250, 238, 214); l.texture = 0.08; l.band = QColor(120, 30, 30); l.serif = true; break;
+    case 24: l.deck = kPenguins; l.index = Index::Latin; l.indexLarge = true; l.paper = QColor(255, 246, 214); l.band = QColor(220, 120, 20); break;
+    case 25: l.deck = kXGerman; l.framed = true; l.paper = QColor(250, 244, 226); l.frame = l.band = QColor(30, 50, 110); l.index = Index::Latin; break;
+    case 26: l.deck = kAncient; l.paper = QColor(234, 238, 252); l.band = QColor(30, 40, 110); l.frame = QColor(200, 160, 50); l.serif = true; break;
+    case 27: mod(kNicuWhite, QColor(180, 20, 20)); l.index = Index::Russian; l.ace = AceArt::Star; break;
+    case 28: l.deck = kOxygenWhite; l.band = QColor(140, 146, 158); break;
+    case 29: l.deck = kXGerman; break;
+    case 30: l.deck = kXFrench; l.four = Four::Turnier; break;
+    case 31: l.deck = kXFrench; l.paper = QColor(255, 252, 244); l.band = QColor(20, 90, 50); l.frame = QColor(200, 160, 60); break;
+    case 32: l.deck = kDondorf; break;
+    case 33: l.deck = kParis; break;
+    case 34: l.deck = kRoyal; l.index = Index::Russian; l.indexLarge = true; l.band = QColor(170, 130, 40); l.serif = true; break;
+    case 35: l.deck = kStandard; l.paper = QColor(240, 246, 255); l.band = QColor(40, 60, 120); break;
+    case 36: l.deck = kOrnamental; l.index = Index::Russian; l.indexLarge = true; l.paper = QColor(252, 242, 236); l.band = QColor(160, 20, 30); l.serif = true; break;
+    case 37: l.deck = kNicuWhite; l.blueInk = QColor(24, 60, 150); l.paper = QColor(246, 249, 255); l.index = Index::Russian; l.indexLarge = true;
+             l.red = l.black = QColor(24, 60, 150); l.band = QColor(24, 60, 150); break;
+    case 38: l.deck = kAncient; l.index = Index::Latin; l.indexLarge = true; l.sepia = 0.3; l.paper = QColor(244, 222, 190); l.band = QColor(40, 110, 80); break;
+    case 39: l.deck = kDondorf; l.framed = l.drawnPips = true; l.index = Index::Russian; l.paper = QColor(252, 238, 200); l.texture = 0.06;
+             l.frame = l.band = QColor(170, 30, 30); l.pips = PipFill::Engraved; l.ace = AceArt::Ring; l.serif = true; break;
+    case 40: l.deck = kXFrench; l.four = Four::Bridge; l.band = QColor(20, 60, 140); break;
+    case 41: l.deck = kDondorf; l.sepia = 0.6; l.paper = QColor(245, 236, 215); l.band = QColor(150, 120, 50); l.serif = true; break;
+    case 42: l.deck = kStandard; l.four = Four::Bridge; break;
+    case 43: l.deck = kPenguins; l.paper = QColor(236, 244, 252); break;
+    case 44: l.deck = kParis; l.framed = l.drawnPips = true; l.four = Four::Bridge; l.frame = QColor(40, 40, 40); l.index = Index::Latin; l.ace = AceArt::Ring; break;
+    case 45: l.deck = kTigullio; l.paper = QColor(252, 244, 228); l.band = QColor(170, 20, 20); l.frame = QColor(212, 170, 60); break;
+    case 46: l.deck = kTigullio; break;
+    case 47: l.deck = kXGerman; l.sepia = 0.3; l.paper = QColor(248, 236, 208); l.texture = 0.1; l.band = QColor(110, 70, 30); break;
+    default: break;
+  }
+  if (set == 15) l.border = QColor(20, 20, 20);
+  return l;
 }
 
-// The rendered cards of the decks in use, each rendered once.
-class TDeckCache {
+bool IsCourt(TRank r) { return r == TRank::Jack || r == TRank::Queen || r == TRank::King; }
+
+Suit SuitOf(TSuit s) { return static_cast<Suit>(static_cast<int>(s)); }
+
+QColor SuitColour(const Look& l, TSuit s) {
+  switch (s) {
+    case TSuit::Hearts: return l.red;
+    case TSuit::Diamonds:
+      return l.four == Four::Bridge ? QColor(20, 86, 196) : l.four == Four::Turnier ? QColor(232, 140, 0) : l.red;
+    case TSuit::Clubs: return l.four == Four::Bridge ? QColor(0, 128, 60) : l.black;
+    case TSuit::Spades: return l.four == Four::Turnier ? QColor(20, 128, 40) : l.black;
+  }
+  return l.black;
+}
+
+// ---- deck renders ----
+
+class DeckCache {
  public:
-  // The card at the large size, on a transparent canvas of 146 × 198.
-  const QImage& Card(const QString& deck, int rank, int suit) {
-    const QString key = deck + "/" + QString::number(rank * 4 + suit);
+  explicit DeckCache(QString root) : Root_(std::move(root)) {}
+
+  // The whole card at the large height and the deck's own width.
+  const QImage& Card(int deck, TSuit suit, TRank rank) {
+    const int key = deck * 64 + static_cast<int>(suit) * 8 + static_cast<int>(rank);
     auto it = Cards_.find(key);
-    if (it != Cards_.end()) return *it;
+    if (it != Cards_.end()) return it->second;
     QSvgRenderer& r = Renderer(deck);
-    const QString id = QString::fromLatin1(kDeckRanks[rank]) + "_" + QString::fromLatin1(kDeckSuits[suit]);
-    if (!r.elementExists(id)) throw PackError("deck " + deck.toStdString() + " has no " + id.toStdString());
-    QImage img(kLargeW, kLargeH, QImage::Format_ARGB32_Premultiplied);
-    img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    // The whole element scaled into the card, its proportions kept.
+    static const char* const kSuits[] = {"heart", "diamond", "club", "spade"};
+    const char* rankId = rank == TRank::Nine ? "9" : rank == TRank::Ten ? "10" : rank == TRank::Jack ? "jack"
+                         : rank == TRank::Queen ? "queen" : rank == TRank::King ? "king" : "1";
+    const QString id = QString::fromLatin1(rankId) + "_" + QString::fromLatin1(kSuits[static_cast<int>(suit)]);
+    if (!r.elementExists(id)) throw PackError("the card deck " + std::string(kDecks[deck].file) + " has no " + id.toStdString());
     const QRectF b = r.boundsOnElement(id);
-    const double s = std::min(kLargeW / b.width(), kLargeH / b.height());
-    const QSizeF size(b.width() * s, b.height() * s);
-    r.render(&p, id, QRectF(QPointF((kLargeW - size.width()) / 2, (kLargeH - size.height()) / 2), size));
-    p.end();
-    return *Cards_.insert(key, img.convertToFormat(QImage::Format_ARGB32));
+    const DeckInfo& info = kDecks[deck];
+    const double k = kLargeH / (b.height() - info.trimH);
+    const int w = static_cast<int>(std::lround((b.width() - info.trimW) * k));
+    QImage img = Canvas(w, kLargeH);
+    {
+      QPainter p(&img);
+      Smooth(p);
+      r.render(&p, id, QRectF(0, 0, b.width() * k, b.height() * k));
+    }
+    return Cards_.emplace(key, std::move(img)).first->second;
   }
 
  private:
-  QSvgRenderer& Renderer(const QString& deck) {
-    auto& r = Renderers_[deck];
-    if (!r) {
-      r = std::make_unique<QSvgRenderer>(DeckFile(deck));
-      if (!r->isValid()) throw PackError("cannot read the deck " + DeckFile(deck).toStdString());
+  QSvgRenderer& Renderer(int deck) {
+    auto& slot = Renderers_[deck];
+    if (!slot) {
+      const QString file = Root_ + "/" + QString::fromLatin1(kDecks[deck].file);
+      slot = std::make_unique<QSvgRenderer>(file);
+      if (!slot->isValid()) throw PackError("cannot read the card deck " + file.toStdString());
     }
-    return *r;
+    return *slot;
   }
-  std::map<QString, std::unique_ptr<QSvgRenderer>> Renderers_;
-  QHash<QString, QImage> Cards_;
+
+  QString Root_;
+  std::array<std::unique_ptr<QSvgRenderer>, kDeckCount> Renderers_;
+  std::map<int, QImage> Cards_;
 };
 
-QPainterPath SuitPath(int suit, double s) {
-  QPainterPath p;
-  switch (suit) {
-    case 0:
-      p.moveTo(0, s * 0.45);
-      p.cubicTo(-s * 0.9, -s * 0.15, -s * 0.45, -s * 0.75, 0, -s * 0.3);
-      p.cubicTo(s * 0.45, -s * 0.75, s * 0.9, -s * 0.15, 0, s * 0.45);
-      break;
-    case 1:
-      p.moveTo(0, -s * 0.55);
-      p.quadTo(s * 0.2, -s * 0.2, s * 0.42, 0);
-      p.quadTo(s * 0.2, s * 0.2, 0, s * 0.55);
-      p.quadTo(-s * 0.2, s * 0.2, -s * 0.42, 0);
-      p.quadTo(-s * 0.2, -s * 0.2, 0, -s * 0.55);
-      break;
-    case 2:
-      p.addEllipse(QPointF(0, -s * 0.24), s * 0.21, s * 0.21);
-      p.addEllipse(QPointF(-s * 0.23, s * 0.07), s * 0.21, s * 0.21);
-      p.addEllipse(QPointF(s * 0.23, s * 0.07), s * 0.21, s * 0.21);
-      p.addRect(QRectF(-s * 0.06, -s * 0.05, s * 0.12, s * 0.3));
-      p.moveTo(-s * 0.06, s * 0.2);
-      p.lineTo(-s * 0.2, s * 0.5);
-      p.lineTo(s * 0.2, s * 0.5);
-      p.lineTo(s * 0.06, s * 0.2);
-      break;
-    default:
-      p.moveTo(0, -s * 0.5);
-      p.cubicTo(s * 0.95, s * 0.1, s * 0.45, s * 0.55, 0, s * 0.2);
-      p.cubicTo(-s * 0.45, s * 0.55, -s * 0.95, s * 0.1, 0, -s * 0.5);
-      p.moveTo(-s * 0.06, s * 0.15);
-      p.lineTo(-s * 0.2, s * 0.5);
-      p.lineTo(s * 0.2, s * 0.5);
-      p.lineTo(s * 0.06, s * 0.15);
-      break;
+// The look's ink and paper changes on a piece of a deck card.
+void ApplyInk(const Look& l, QImage& img, TSuit suit, bool court) {
+  if (l.hue) TurnHue(img, l.hue);
+  if (l.redInk.isValid()) RecolourRed(img, l.redInk);
+  if (l.blueInk.isValid()) {
+    RecolourRed(img, l.blueInk);
+    RecolourBlack(img, l.blueInk);
+  } else if (!court && l.four != Four::None) {
+    if (suit == TSuit::Diamonds) RecolourRed(img, SuitColour(l, suit));
+    if ((suit == TSuit::Clubs && l.four == Four::Bridge) || (suit == TSuit::Spades && l.four == Four::Turnier))
+      RecolourBlack(img, SuitColour(l, suit));
   }
-  p.setFillRule(Qt::WindingFill);
-  return p.simplified();
+  if (l.sepia > 0) Sepia(img, l.sepia);
+  if (l.paper != QColor(Qt::white) || l.texture > 0) TintPaper(img, l.paper, l.texture, 17);
 }
 
-QColor SuitColour(int suit, bool fourColours) {
-  if (fourColours && suit == 1) return QColor(20, 70, 190);
-  if (fourColours && suit == 2) return QColor(20, 120, 50);
-  return suit < 2 ? QColor(200, 20, 30) : QColor(20, 20, 20);
+// ---- corner index ----
+
+struct IndexGeom {
+  double x, w, top, rankPx, suitPx;
+};
+
+IndexGeom GeomFor(Index style, bool small, bool plate = false) {
+  if (plate && !small) return IndexGeom{2.5, 25, 3.5, 25, 17};  // big enough to hide a deck's own index
+  if (style == Index::Big) return small ? IndexGeom{1.5, 17, 1.5, 18, 10} : IndexGeom{3, 32, 4, 38, 22};
+  return small ? IndexGeom{1.5, 13, 2, 11, 8} : IndexGeom{3, 18, 5, 20, 13};
 }
 
-// The Konqi deck paints each suit in a colour of its own (hearts green,
-// spades red); on our table hearts are red and spades black, diamonds blue
-// and clubs green, as four-colour decks have them.
-void KonqiColours(QColor& col, int suit) {
-  int h, s, v, a;
-  col.getHsv(&h, &s, &v, &a);
-  if (s < 70 || h < 0) return;
-  const int from[4] = {125, 185, 225, 0}, to[4] = {355, 222, 135, -1};
-  const int d = std::abs(((h - from[suit]) % 360 + 540) % 360 - 180);
-  if (d > 40) return;
-  if (to[suit] < 0) col.setHsv(h, 0, v * 3 / 10, a);
-  else col.setHsv((to[suit] + (h - from[suit]) + 360) % 360, s, v, a);
-}
-
-// The paper tinted, colours turned, suits recoloured: pixel by pixel.
-void Recolour(QImage& img, const TStyle& style, int suit) {
-  const QColor paper = style.Paper ? QColor::fromRgba(style.Paper) : QColor();
-  const bool konqi = QLatin1String(style.Deck) == QLatin1String("konqi-modern");
-  for (int y = 0; y < img.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(img.scanLine(y));
-    for (int x = 0; x < img.width(); ++x) {
-      const QRgb c = line[x];
-      if (qAlpha(c) == 0) continue;
-      QColor col = QColor::fromRgba(c);
-      if (konqi) KonqiColours(col, suit);
-      int h, s, v, a;
-      col.getHsv(&h, &s, &v, &a);
-      if (paper.isValid() && s < 18 && v > 235) {
-        // Near-white paper takes the tint, in proportion to its whiteness.
-        const double k = (v - 235) / 20.0;
-        col = QColor(static_cast<int>(col.red() + (paper.red() - col.red()) * k),
-                     static_cast<int>(col.green() + (paper.green() - col.green()) * k),
-                     static_cast<int>(col.blue() + (paper.blue() - col.blue()) * k), a);
-      } else if (style.FourColours && (suit == 1 || suit == 2)) {
-        const bool red = s > 120 && (h < 20 || h > 340);
-        const bool dark = v < 90;
-        if (suit == 1 && red) col.setHsv(222, s, v, a);
-        if (suit == 2 && dark) col = QColor(std::min(255, col.red() / 3 + 10), std::min(255, col.green() / 2 + 70),
-                                            std::min(255, col.blue() / 3 + 25), a);
-      } else if (style.HueShift && s > 60 && h >= 0) {
-        col.setHsv((h + style.HueShift + 360) % 360, s, v, a);
-      }
-      line[x] = col.rgba();
-    }
+QString RankText(Index style, SuitForm form, TRank r) {
+  const bool russian = style == Index::Russian;
+  const bool german = form == SuitForm::German;
+  switch (r) {
+    case TRank::Nine: return "9";
+    case TRank::Ten: return "10";
+    case TRank::Jack: return russian ? QString::fromUtf8("В") : german ? "U" : "J";
+    case TRank::Queen: return russian ? QString::fromUtf8("Д") : german ? "O" : "Q";
+    case TRank::King: return russian ? QString::fromUtf8("К") : "K";
+    case TRank::Ace: return russian ? QString::fromUtf8("Т") : "A";
   }
+  return {};
 }
 
-QPainterPath Outline(double w, double h) {
-  QPainterPath p;
-  p.addRoundedRect(QRectF(0.5, 0.5, w - 1, h - 1), w * 0.075, w * 0.075);
-  return p;
-}
-
-void DrawFrame(QImage& img, const TStyle& style) {
-  QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing);
-  const double w = img.width(), h = img.height(), k = w / kLargeW;
-  if (style.Frame) {
-    p.setPen(QPen(QColor::fromRgba(style.Frame), 2.2 * k));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(4.5 * k, 4.5 * k, w - 9 * k, h - 9 * k), 7 * k, 7 * k);
+// Draws the index top left and, turned, bottom right. With label, it sits
+// on a small plate of paper that hides the deck's own index.
+void DrawIndex(QPainter& p, const Look& l, Index style, TSuit suit, TRank rank, int w, int h, bool small, bool label,
+               const QColor& paper) {
+  const IndexGeom g = GeomFor(style, small, label);
+  const SuitForm form = kDecks[l.deck].form;
+  QColor ink = SuitColour(l, suit);
+  const bool dark = qGray(paper.rgb()) < 110;
+  if (dark) ink = (suit == TSuit::Hearts || suit == TSuit::Diamonds) ? QColor(255, 120, 120) : QColor(235, 235, 235);
+  if (form == SuitForm::German && !l.blueInk.isValid())
+    ink = suit == TSuit::Hearts ? QColor(200, 20, 30) : suit == TSuit::Diamonds ? QColor(170, 100, 0)
+          : suit == TSuit::Clubs ? QColor(110, 70, 20) : QColor(30, 110, 40);
+  const QString text = RankText(style, form, rank);
+  QFont font(l.serif ? "DejaVu Serif" : "DejaVu Sans");
+  font.setBold(true);
+  font.setPixelSize(static_cast<int>(g.rankPx));
+  if (text.size() > 1) {
+    font.setStretch(style == Index::Big ? 70 : 62);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, small ? -0.6 : -1.2);
   }
-  p.setPen(QPen(QColor(70, 70, 70), 1.0));
-  p.drawPath(Outline(w, h));
-}
-
-void DrawBigIndex(QImage& img, int rank, int suit, const TStyle& style) {
-  QPainter p(&img);
-  p.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-  const double k = img.width() / double(kLargeW);
-  const QColor colour = SuitColour(suit, style.FourColours);
-  QFont f(QStringLiteral("Liberation Sans"));
-  f.setBold(true);
-  f.setPixelSize(static_cast<int>(38 * k));
-  p.setFont(f);
-  const QRectF box(3 * k, 3 * k, 42 * k, 40 * k);
-  for (int corner = 0; corner < 2; ++corner) {
+  const QFontMetricsF fm(font);
+  const double capH = fm.capHeight();
+  const double textTop = g.top + (small ? 0.5 : 1);
+  const double suitTop = textTop + capH + (small ? 1.5 : 3);
+  const QRectF suitBox(g.x + (g.w - g.suitPx) / 2, suitTop, g.suitPx, g.suitPx);
+  for (int turn = 0; turn < 2; ++turn) {
     p.save();
-    if (corner == 1) {
-      p.translate(img.width(), img.height());
+    if (turn == 1) {
+      p.translate(w, h);
       p.rotate(180);
     }
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 235));
-    p.drawRoundedRect(QRectF(box.x(), box.y(), box.width(), 66 * k), 5 * k, 5 * k);
-    p.setPen(colour);
-    p.drawText(box, Qt::AlignCenter, QString::fromLatin1(kRankLetters[rank]));
-    p.translate(box.center().x(), box.bottom() + 12 * k);
-    p.setPen(Qt::NoPen);
-    p.setBrush(colour);
-    p.drawPath(SuitPath(suit, 24 * k));
+    if (label) {
+      const QRectF plate(g.x - (small ? 0.5 : 1.5), g.top - (small ? 0.5 : 1.5), g.w + (small ? 1 : 3),
+                         suitBox.bottom() - g.top + (small ? 2 : 4));
+      p.setPen(QPen(Mix(paper, Qt::black, 0.3), small ? 0.6 : 1.0));
+      p.setBrush(paper);
+      p.drawRoundedRect(plate, small ? 2 : 4, small ? 2 : 4);
+    }
+    p.setFont(font);
+    p.setPen(ink);
+    p.drawText(QRectF(g.x - 4, textTop - fm.ascent() + capH, g.w + 8, fm.height()), Qt::AlignHCenter | Qt::AlignTop, text);
+    PaintSuit(p, SuitOf(suit), form, suitBox, ink, small ? PipFill::Flat : l.pips == PipFill::Engraved ? PipFill::Flat : l.pips);
     p.restore();
   }
 }
 
-// The finished card, wide or narrow, at the large size.
-QImage LargeFace(TDeckCache& decks, const TStyle& style, bool wide, int rank, int suit) {
-  QImage card = decks.Card(QString::fromLatin1(style.Deck), rank, suit).copy();
-  Recolour(card, style, suit);
-  if (!wide) card = card.copy((kLargeW - kNarrowW) / 2, 0, kNarrowW, kLargeH);
-  // Only what lies inside the outline; the deck's own edge gives way to ours.
-  QImage out(card.size(), QImage::Format_ARGB32);
-  out.fill(Qt::transparent);
-  {
-    QPainter p(&out);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setClipPath(Outline(card.width(), card.height()));
-    p.fillRect(out.rect(), style.Paper ? QColor::fromRgba(style.Paper) : QColor(Qt::white));
-    p.drawImage(0, 0, card);
-  }
-  if (style.BigIndex) DrawBigIndex(out, rank, suit, style);
-  DrawFrame(out, style);
-  return out;
-}
+// ---- our own nines, tens and aces ----
 
-QImage Small(const QImage& large) {
-  // Narrow faces in the small size are the same 69 × 94 picture.
-  return large.scaled(kSmallW, kSmallH, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-}
-
-void StoreInverted(QImage image, const QRect& ellipse, TPackWriter& pack, const QString& name) {
-  image = image.convertToFormat(QImage::Format_ARGB32);
-  const QRect area = ellipse.intersected(image.rect());
-  for (int y = area.top(); y <= area.bottom(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    for (int x = area.left(); x <= area.right(); ++x)
-      if (zembra::InsideFaceEllipse(ellipse.left(), ellipse.top(), ellipse.right(), ellipse.bottom(), x, y)) {
-        const QRgb c = line[x];
-        line[x] = qRgba(255 - qRed(c), 255 - qGreen(c), 255 - qBlue(c), qAlpha(c));
+void DrawPips(QPainter& p, const Look& l, TSuit suit, TRank rank, int w, int h) {
+  const IndexGeom g = GeomFor(l.index, false);
+  const double side = g.x + g.w + 4;
+  const QRectF area(side, 14, w - 2 * side, h - 28);
+  const QColor ink = SuitColour(l, suit);
+  const SuitForm form = kDecks[l.deck].form;
+  const Suit s = SuitOf(suit);
+  if (rank == TRank::Ace) {
+    const double size = std::min(area.width() * 0.72, 66.0);
+    const QPointF c(w / 2.0, h / 2.0);
+    const QRectF box(c.x() - size / 2, c.y() - size / 2, size, size);
+    p.save();
+    switch (l.ace) {
+      case AceArt::Plain: break;
+      case AceArt::Ring: {
+        p.setPen(QPen(Mix(ink, Qt::white, 0.35), 2.5));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(c, size * 0.78, size * 0.78);
+        p.setPen(QPen(Mix(ink, Qt::white, 0.6), 1));
+        p.drawEllipse(c, size * 0.86, size * 0.86);
+        break;
       }
+      case AceArt::Crown: {
+        const QColor gold(196, 154, 44);
+        p.setPen(QPen(gold, 3));
+        p.setBrush(QColor(252, 244, 214));
+        p.drawEllipse(c, size * 0.8, size * 0.8);
+        p.setPen(QPen(gold.darker(130), 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(c, size * 0.72, size * 0.72);
+        for (int i = 0; i < 24; ++i) {  // a ring of small beads
+          const double a = i * M_PI / 12;
+          p.setBrush(gold);
+          p.setPen(Qt::NoPen);
+          p.drawEllipse(QPointF(c.x() + std::cos(a) * size * 0.8, c.y() + std::sin(a) * size * 0.8), 1.6, 1.6);
+        }
+        break;
+      }
+      case AceArt::Star: {
+        QPainterPath star;
+        for (int i = 0; i < 10; ++i) {
+          const double a = -M_PI / 2 + i * M_PI / 5;
+          const double r = (i % 2 ? 0.38 : 0.95) * size;
+          const QPointF pt(c.x() + std::cos(a) * r, c.y() + 4 + std::sin(a) * r);
+          if (i == 0) star.moveTo(pt); else star.lineTo(pt);
+        }
+        star.closeSubpath();
+        p.fillPath(star, QColor(214, 40, 40, 60));
+        p.strokePath(star, QPen(QColor(190, 30, 30), 1.5));
+        break;
+      }
+      case AceArt::Wave: {
+        for (int i = 0; i < 3; ++i) {
+          QColor ring = l.frame;
+          ring.setAlphaF(static_cast<float>(0.55 - i * 0.15));
+          p.setPen(QPen(ring, 2));
+          p.setBrush(Qt::NoBrush);
+          p.drawEllipse(c, size * (0.72 + 0.14 * i), size * (0.72 + 0.14 * i));
+        }
+        break;
+      }
+    }
+    p.restore();
+    const double pip = l.ace == AceArt::Star ? size * 0.6 : size;
+    PaintSuit(p, s, form, QRectF(c.x() - pip / 2, c.y() - pip / 2, pip, pip), ink, l.pips);
+    return;
   }
-  pack.AddPng(name, image);
+  const double pip = std::min(26.0, area.width() / 3.4);
+  const double left = area.left() + pip * 0.6, right = area.right() - pip * 0.6, mid = w / 2.0;
+  const double top = area.top() + pip * 0.55, bottom = area.bottom() - pip * 0.55;
+  const double step = (bottom - top) / 3;
+  struct Pip { double x, y; };
+  std::vector<Pip> at;
+  for (int i = 0; i < 4; ++i) {
+    at.push_back({left, top + i * step});
+    at.push_back({right, top + i * step});
+  }
+  if (rank == TRank::Nine) at.push_back({mid, h / 2.0});
+  else {
+    at.push_back({mid, top + step / 2});
+    at.push_back({mid, bottom - step / 2});
+  }
+  for (const Pip& q : at) {
+    p.save();
+    p.translate(q.x, q.y);
+    if (q.y > h / 2.0 + 1) p.rotate(180);
+    PaintSuit(p, s, form, QRectF(-pip / 2, -pip / 2, pip, pip), ink, l.pips);
+    p.restore();
+  }
 }
 
-QImage Symbol(int suit, int size, const TStyle& style) {
-  QImage img(size, size, QImage::Format_ARGB32);
-  img.fill(Qt::transparent);
+// ---- one card ----
+
+QPainterPath Outline(int w, int h, double radius) {
+  QPainterPath path;
+  path.addRoundedRect(QRectF(0, 0, w, h), radius, radius);
+  return path;
+}
+
+// A deck card at the large height and width w: wider by doubling plain
+// columns; narrower by shrinking it a little as a whole, dropping plain
+// columns for the rest and doubling plain rows back to the full height.
+QImage Fit(const QImage& card, int w) {
+  if (w >= card.width()) return Retarget(card, w);
+  const double k = 0.9;
+  QImage small = card.scaled(static_cast<int>(std::lround(card.width() * k)), static_cast<int>(std::lround(kLargeH * k)),
+                             Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  small = Retarget(small, std::min(w, small.width()));
+  const QTransform quarter = QTransform().rotate(90);
+  QImage turned = Retarget(small.transformed(quarter), kLargeH);
+  return Retarget(turned.transformed(quarter.inverted()), w);
+}
+
+// The card at the large height and width w, without our index when
+// withIndex is false; paper gets the colour under the index.
+QImage Compose(const Look& l, DeckCache& decks, TSuit suit, TRank rank, int w, bool withIndex, QColor& paper) {
+  const int h = kLargeH;
+  QImage img = Canvas(w, h);
   QPainter p(&img);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.translate(size / 2.0, size / 2.0);
-  p.setPen(QPen(QColor(255, 255, 255, 200), size / 20.0));
-  p.setBrush(SuitColour(suit, style.FourColours));
-  p.drawPath(SuitPath(suit, size * 0.92));
+  Smooth(p);
+  const bool court = IsCourt(rank);
+  const bool ours = court ? l.framed : l.drawnPips;
+  paper = l.paper;
+  if (!ours) {
+    QImage card = Fit(decks.Card(l.deck, suit, rank), w);
+    ApplyInk(l, card, suit, court);
+    p.drawImage(0, 0, card);
+    paper = PaperOf(card);
+  } else {
+    p.fillPath(Outline(w, h, 9), l.paper);
+    if (l.texture > 0) {
+      QImage sheet = Canvas(w, h);
+      sheet.fill(Qt::white);
+      TintPaper(sheet, l.paper, l.texture, 17);
+      p.setClipPath(Outline(w, h, 9));
+      p.drawImage(0, 0, sheet);
+      p.setClipping(false);
+    }
+    if (court) {
+      const IndexGeom g = GeomFor(l.index, false);
+      const double side = g.x + g.w + 3;
+      const QRectF pic(side, 8, w - 2 * side, h - 16);
+      const QImage& whole = decks.Card(l.deck, suit, rank);
+      const QRectF f = kDecks[l.deck].court;
+      QRectF src(f.x() * whole.width(), f.y() * whole.height(), f.width() * whole.width(), f.height() * whole.height());
+      // Cover the frame: trim the picture's longer side evenly.
+      const double want = pic.width() / pic.height();
+      if (src.width() / src.height() > want) {
+        const double nw = src.height() * want;
+        src.adjust((src.width() - nw) / 2, 0, -(src.width() - nw) / 2, 0);
+      } else {
+        const double nh = src.width() / want;
+        src.adjust(0, (src.height() - nh) / 2, 0, -(src.height() - nh) / 2);
+      }
+      QImage piece = whole.copy(src.toAlignedRect());
+      ApplyInk(l, piece, suit, true);
+      p.save();
+      p.setClipPath(Outline(static_cast<int>(pic.width()), static_cast<int>(pic.height()), 4).translated(pic.topLeft()));
+      p.fillRect(pic, l.paper);
+      p.drawImage(pic, piece);
+      p.restore();
+      const QColor frame = l.frame.isValid() ? l.frame : QColor(80, 80, 80);
+      p.setPen(QPen(frame, 1.6));
+      p.setBrush(Qt::NoBrush);
+      p.drawRoundedRect(pic, 4, 4);
+      p.setPen(QPen(Mix(frame, Qt::white, 0.55), 0.8));
+      p.drawRoundedRect(pic.adjusted(2.5, 2.5, -2.5, -2.5), 3, 3);
+    } else {
+      DrawPips(p, l, suit, rank, w, h);
+    }
+  }
+  if (l.band.isValid()) {
+    QPainterPath ring = Outline(w, h, 9).subtracted(Outline(w - 9, h - 9, 6).translated(4.5, 4.5));
+    p.fillPath(ring, l.band);
+    p.setPen(QPen(Mix(l.band, Qt::white, 0.6), 0.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(4.9, 4.9, w - 9.8, h - 9.8), 6, 6);
+    if (l.frame.isValid() && !ours) {
+      p.setPen(QPen(l.frame, 1.2));
+      p.drawRoundedRect(QRectF(6.2, 6.2, w - 12.4, h - 12.4), 5, 5);
+    }
+  }
+  if (withIndex) {
+    const Index style = l.index == Index::Keep ? Index::Latin : l.index;
+    if (ours) DrawIndex(p, l, style, suit, rank, w, h, false, false, l.paper);
+    else if (l.indexLarge) DrawIndex(p, l, style, suit, rank, w, h, false, true, paper);
+  }
   return img;
 }
 
-void AddSet(int set, TDeckCache& decks, TPackWriter& pack) {
-  const TStyle& style = kStyles[set];
-  const bool wide = zembra::WideCardSet(set);
-  const QRect smallEllipse(QPoint(10, 10), QPoint(84, 59));
-  const QRect largeEllipse = wide ? QRect(QPoint(10, 10), QPoint(188, 136)) : QRect(QPoint(10, 10), QPoint(188, 116));
-  for (int r = 0; r < 6; ++r)
-    for (int s = 0; s < 4; ++s) {
-      const zembra::TCardCode card = zembra::MakeCard(kRanks[r], kSuits[s]);
-      const QString large = QString::fromStdString(zembra::FaceItemName(set, card, 0));
-      const QString small = QString::fromStdString(zembra::FaceItemName(set, card, 1));
-      if (pack.Has("RCDATA", large)) continue;  // drawn by the set that owns the code
-      const QImage face = LargeFace(decks, style, wide, r, s);
-      StoreInverted(face, largeEllipse, pack, large);
-      // The small picture from the wide card, so a narrow set stays whole.
-      StoreInverted(Small(wide ? face : LargeFace(decks, style, true, r, s)), smallEllipse, pack, small);
+// Rounded corners with a transparent outside and a thin edge.
+void Finish(QImage& img, const Look& l, double radius) {
+  QImage out = Canvas(img.width(), img.height());
+  QPainter p(&out);
+  Smooth(p);
+  const QPainterPath outline = Outline(img.width(), img.height(), radius);
+  p.setClipPath(outline);
+  p.drawImage(0, 0, img);
+  p.setClipping(false);
+  p.setPen(QPen(l.border, 1));
+  p.setBrush(Qt::NoBrush);
+  p.drawRoundedRect(QRectF(0.5, 0.5, img.width() - 1, img.height() - 1), radius - 0.5, radius - 0.5);
+  p.end();
+  img = out;
+}
+
+QImage LargeFace(const Look& l, DeckCache& decks, TSuit suit, TRank rank, bool wide) {
+  QColor paper;
+  QImage img = Compose(l, decks, suit, rank, wide ? 146 : 126, true, paper);
+  Finish(img, l, 9);
+  return img;
+}
+
+QImage SmallFace(const Look& l, DeckCache& decks, TSuit suit, TRank rank) {
+  QColor paper;
+  const QImage large = Compose(l, decks, suit, rank, 146, false, paper);
+  QImage img = large.scaled(kSmallW, kSmallH, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                   .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  QPainter p(&img);
+  Smooth(p);
+  const bool ours = IsCourt(rank) ? l.framed : l.drawnPips;
+  const Index style = l.index == Index::Keep ? Index::Latin : l.index;
+  DrawIndex(p, l, style, suit, rank, kSmallW, kSmallH, true, !ours, paper);
+  p.end();
+  Finish(img, l, 4.5);
+  return img;
+}
+
+QImage Symbol(const Look& l, TSuit suit, bool large) {
+  const int n = large ? 40 : 20;
+  QImage img = Canvas(n, n);
+  QPainter p(&img);
+  Smooth(p);
+  const Suit s = SuitOf(suit);
+  const SuitForm form = kDecks[l.deck].form;
+  const QRectF box = large ? QRectF(3, 3, 34, 34) : QRectF(1.5, 1.5, 17, 17);
+  if (form == SuitForm::French) {  // a light halo reads on any table
+    QPen halo(QColor(255, 255, 255, 200), large ? 3 : 2);
+    halo.setJoinStyle(Qt::RoundJoin);
+    p.strokePath(SuitPath(s, form, box), halo);
+  }
+  const PipFill fill = large ? (l.pips == PipFill::Flat ? PipFill::Flat : l.pips) : PipFill::Flat;
+  PaintSuit(p, s, form, box, SuitColour(l, suit), large && fill == PipFill::Engraved ? PipFill::Engraved : fill);
+  return img;
+}
+
+// The set of a pack's range whose own code is code: it draws the pictures
+// named with that code.
+int OwnerOf(const std::string& code, int first, int last, int fallback) {
+  for (int s = first; s <= last; ++s)
+    if (zembra::CardSetCode(s) == code) return s;
+  return fallback;
+}
+
+void FillPack(TPackWriter& pack, int first, int last, DeckCache& decks) {
+  static const TRank kRanks[] = {TRank::Nine, TRank::Ten, TRank::Jack, TRank::Queen, TRank::King, TRank::Ace};
+  static const TSuit kSuits[] = {TSuit::Hearts, TSuit::Diamonds, TSuit::Clubs, TSuit::Spades};
+  std::map<int, Look> looks;
+  // Pictures are composed here in turn and encoded on two threads at the end.
+  std::vector<std::pair<QString, QImage>> jobs;
+  std::set<QString> queued;
+  auto want = [&](const QString& name) { return !pack.Has("RCDATA", name) && queued.insert(name).second; };
+  auto lookOf = [&looks](int s) -> const Look& {
+    auto it = looks.find(s);
+    if (it == looks.end()) it = looks.emplace(s, MakeLook(s)).first;
+    return it->second;
+  };
+  for (int set = first; set <= last; ++set) {
+    for (TRank rank : kRanks) {
+      const std::string code = rank == TRank::Nine || rank == TRank::Ten ? zembra::PipCode(set)
+                               : rank == TRank::Ace                       ? zembra::AceCode(set)
+                                                                          : zembra::CardSetCode(set);
+      const int owner = OwnerOf(code, first, last, set);
+      const Look& look = lookOf(owner);
+      for (TSuit suit : kSuits) {
+        const zembra::TCardCode card = zembra::MakeCard(rank, suit);
+        const QString small = QString::fromStdString(zembra::FaceItemName(set, card, 1));
+        const QString large = QString::fromStdString(zembra::FaceItemName(set, card, 0));
+        if (want(small))
+          jobs.emplace_back(small, InvertInside(SmallFace(look, decks, suit, rank), InvertedEllipse(false, true)));
+        if (want(large)) {
+          const bool wide = zembra::WideCardSet(owner);
+          jobs.emplace_back(large, InvertInside(LargeFace(look, decks, suit, rank, wide), InvertedEllipse(true, wide)));
+        }
+      }
     }
-  for (int s = 0; s < 4; ++s) {
-    const QString small = QString::fromStdString(zembra::SuitSymbolName(set, kSuits[s], false));
-    if (pack.Has("RCDATA", small)) continue;
-    pack.AddPng(small, Symbol(s, 20, style));
-    pack.AddPng(QString::fromStdString(zembra::SuitSymbolName(set, kSuits[s], true)), Symbol(s, 40, style));
+    const int symbolOwner = OwnerOf(zembra::SymbolCode(set), first, last, set);
+    for (TSuit suit : kSuits) {
+      for (bool large : {false, true}) {
+        const QString name = QString::fromStdString(zembra::SuitSymbolName(set, suit, large));
+        if (want(name)) jobs.emplace_back(name, Symbol(lookOf(symbolOwner), suit, large).convertToFormat(QImage::Format_ARGB32));
+      }
+    }
+  }
+  std::vector<QByteArray> encoded(jobs.size());
+  auto encode = [&](size_t from) {
+    for (size_t i = from; i < jobs.size(); i += 2) {
+      QBuffer buffer(&encoded[i]);
+      buffer.open(QIODevice::WriteOnly);
+      jobs[i].second.save(&buffer, "PNG");
+    }
+  };
+  std::thread other(encode, 1);
+  encode(0);
+  other.join();
+  for (size_t i = 0; i < jobs.size(); ++i) {
+    if (encoded[i].isEmpty()) throw PackError("cannot encode " + jobs[i].first.toStdString());
+    pack.AddRaw(jobs[i].first, "RCDATA", encoded[i]);
   }
 }
 
 }  // namespace
 
 void AddCardFaces(TPackWriter& a, TPackWriter& b, TPackWriter& c) {
-  TDeckCache decks;
-  for (int set = 1; set <= zembra::kCardSetCount; ++set) AddSet(set, decks, set <= 31 ? a : set <= 39 ? b : c);
+  DeckCache decks(QString::fromLatin1(ZEMBRA_CARD_DECKS));
+  FillPack(a, 1, 31, decks);
+  FillPack(b, 32, 39, decks);
+  FillPack(c, 40, 47, decks);
 }
 
 }  // namespace packgen
