@@ -1,0 +1,7 @@
+#include "graphics_parts.h"
+
+namespace packgen {
+
+void AddAnimationStrips(TPackWriter&) {}
+
+}  // namespace packgen

@@ -1,0 +1,7 @@
+#include "graphics_parts.h"
+
+namespace packgen {
+
+void AddKindPictures(TPackWriter&) {}
+
+}  // namespace packgen
