@@ -280,6 +280,8 @@ QImage strip(const std::vector<QImage>& frames) {
 
 namespace {
 
+constexpr int kBayer[4][4] = {{0, 8, 2, 10}, {12, 4, 14, 6}, {3, 11, 1, 9}, {15, 7, 13, 5}};
+
 int appendBytes(GifFileType* gif, const GifByteType* data, int len) {
   static_cast<QByteArray*>(gif->UserData)->append(reinterpret_cast<const char*>(data), len);
   return len;
@@ -301,7 +303,6 @@ QByteArray encodeGif(const std::vector<QImage>& frames, int delayCs, const QColo
        EGifPutExtensionBlock(gif, 11, "NETSCAPE2.0") != GIF_ERROR &&
        EGifPutExtensionBlock(gif, 3, loop) != GIF_ERROR && EGifPutExtensionTrailer(gif) != GIF_ERROR;
 
-  constexpr int kTransparent = 255;
   const size_t n = static_cast<size_t>(w) * h;
   for (const QImage& src : frames) {
     if (!ok) break;
@@ -314,29 +315,48 @@ QByteArray encodeGif(const std::vector<QImage>& frames, int delayCs, const QColo
         const size_t i = static_cast<size_t>(y) * w + x;
         const double a = qAlpha(line[x]) / 255.0;
         clear[i] = a < 0.5;
-        r[i] = static_cast<GifByteType>(art::toByte(qRed(line[x]) * a + matte.red() * (1 - a)));
-        g[i] = static_cast<GifByteType>(art::toByte(qGreen(line[x]) * a + matte.green() * (1 - a)));
-        b[i] = static_cast<GifByteType>(art::toByte(qBlue(line[x]) * a + matte.blue() * (1 - a)));
+        // An ordered dither of the quantizer's 5-bit steps keeps soft
+        // gradients from banding.
+        const double d = (kBayer[y % 4][x % 4] + 0.5) / 16.0 * 8.0 - 4.0;
+        r[i] = static_cast<GifByteType>(art::toByte(qRed(line[x]) * a + matte.red() * (1 - a) + d));
+        g[i] = static_cast<GifByteType>(art::toByte(qGreen(line[x]) * a + matte.green() * (1 - a) + d));
+        b[i] = static_cast<GifByteType>(art::toByte(qBlue(line[x]) * a + matte.blue() * (1 - a) + d));
       }
     }
-    // 128 colours for the picture, one more index kept for "transparent".
-    int colours = 128;
+    int colours = 256;
     std::vector<GifColorType> palette(256, GifColorType{0, 0, 0});
     if (GifQuantizeBuffer(w, h, &colours, r.data(), g.data(), b.data(), indices.data(), palette.data()) ==
         GIF_ERROR) {
       ok = false;
       break;
     }
-    palette[kTransparent] = GifColorType{static_cast<GifByteType>(matte.red()),
-                                         static_cast<GifByteType>(matte.green()),
-                                         static_cast<GifByteType>(matte.blue())};
+    // The least used colour gives its index to "transparent"; its pixels
+    // take the nearest other colour.
+    std::vector<size_t> uses(256, 0);
     for (size_t i = 0; i < n; ++i)
-      if (clear[i]) indices[i] = kTransparent;
+      if (!clear[i]) ++uses[indices[i]];
+    const int transparent = static_cast<int>(std::min_element(uses.begin(), uses.end()) - uses.begin());
+    int nearest = transparent == 0 ? 1 : 0;
+    auto distance = [&](int a) {
+      const int dr = palette[a].Red - palette[transparent].Red, dg = palette[a].Green - palette[transparent].Green,
+                db = palette[a].Blue - palette[transparent].Blue;
+      return dr * dr + dg * dg + db * db;
+    };
+    for (int c = 0; c < 256; ++c)
+      if (c != transparent && distance(c) < distance(nearest)) nearest = c;
+    for (size_t i = 0; i < n; ++i)
+      if (clear[i])
+        indices[i] = static_cast<GifByteType>(transparent);
+      else if (indices[i] == transparent)
+        indices[i] = static_cast<GifByteType>(nearest);
+    palette[transparent] = GifColorType{static_cast<GifByteType>(matte.red()),
+                                        static_cast<GifByteType>(matte.green()),
+                                        static_cast<GifByteType>(matte.blue())};
     ColorMapObject* map = GifMakeMapObject(256, palette.data());
     GraphicsControlBlock gcb{};
     gcb.DisposalMode = DISPOSE_BACKGROUND;
     gcb.DelayTime = delayCs;
-    gcb.TransparentColor = kTransparent;
+    gcb.TransparentColor = transparent;
     GifByteType ext[4];
     const size_t len = EGifGCBToExtension(&gcb, ext);
     ok = map && EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(len), ext) != GIF_ERROR &&
