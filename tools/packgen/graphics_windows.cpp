@@ -1,0 +1,108 @@
+// The options dialog and the general-score window in the picture design:
+// black lacquer backgrounds with a baize heading band and a gold frame, the
+// gold heading lettering in every language, and the plain design's engraved
+// title pictures.
+#include "graphics_kit.h"
+#include "graphics_parts.h"
+#include "paint_kit.h"
+
+#include <QRadialGradient>
+
+#include <utility>
+
+namespace packgen {
+
+namespace {
+
+using namespace gfx;
+
+struct TWord {
+  const char* Language;
+  const char* Options;
+};
+
+// UTF-8 words for "options" in the program's languages.
+constexpr TWord kOptionWords[] = {
+    {"Eng", "OPTIONS"},  {"Rus", "НАСТРОЙКИ"}, {"Deu", "OPTIONEN"}, {"Fra", "OPTIONS"},
+    {"Spa", "OPCIONES"}, {"Chi", "选项"},      {"Ita", "OPZIONI"},  {"Cze", "NASTAVENÍ"},
+};
+
+// A window's background: lacquer, a heading band 66 px high at the top and
+// a gold frame round everything; gap is the half width kept free for the
+// heading lettering between the band's ornaments.
+QImage windowBackground(int w, int h, double gap, std::uint32_t seed) {
+  QImage img(w, h, QImage::Format_RGB32);
+  lacquer(img, seed);
+  QPainter p(&img);
+  art::smooth(p);
+  // A faint warm glow under the band, where the heading light falls.
+  QRadialGradient glow(QPointF(w / 2.0, 80), w * 0.6);
+  glow.setColorAt(0, QColor(120, 80, 30, 40));
+  glow.setColorAt(1, QColor(120, 80, 30, 0));
+  p.fillRect(QRectF(0, 0, w, h), glow);
+  goldFrame(p, QRectF(0, 0, w, h), false);
+  headingBand(p, QRectF(11, 11, w - 22, 66), seed + 1, gap);
+  return img;
+}
+
+// Gold lettering of text on a transparent w x h picture.
+QImage goldHeading(int w, int h, const QString& text, const QString& language, double rim) {
+  QImage img = art::canvas(w, h);
+  QPainter p(&img);
+  art::smooth(p);
+  const double m = rim * 2 + 3;
+  const QPainterPath path = fittedText(text, headingFont(language), QRectF(m, m * 0.8, w - 2 * m, h - 2 * m));
+  goldLettering(p, path, rim);
+  return img;
+}
+
+// The plain design's title: engraved lettering on an ivory band.
+QImage plainTitle(int w, int h, const QString& text, const QString& language) {
+  QImage img = art::canvas(w, h);
+  QPainter p(&img);
+  art::smooth(p);
+  const QRectF band(1, 1, w - 2, h - 2);
+  QLinearGradient ivory(band.topLeft(), band.bottomLeft());
+  ivory.setColorAt(0, QColor(255, 252, 238));
+  ivory.setColorAt(0.5, QColor(238, 228, 200));
+  ivory.setColorAt(1, QColor(214, 200, 164));
+  const QPainterPath shape = art::roundedRect(band, 6);
+  p.fillPath(shape, ivory);
+  p.strokePath(shape, QPen(QColor(150, 116, 60), 1.2));
+  p.strokePath(art::roundedRect(band.adjusted(3, 3, -3, -3), 4), QPen(QColor(170, 136, 76, 150), 0.8));
+  // Small diamonds at the ends.
+  for (double x : {band.left() + 14, band.right() - 14}) {
+    QPainterPath d;
+    d.moveTo(x - 5, h / 2.0);
+    d.lineTo(x, h / 2.0 - 5);
+    d.lineTo(x + 5, h / 2.0);
+    d.lineTo(x, h / 2.0 + 5);
+    d.closeSubpath();
+    engravedLettering(p, d, QColor(120, 80, 30));
+  }
+  QFont font = headingFont(language);
+  font.setBold(language == QLatin1String("Chi"));
+  const double textH = h * 0.56;
+  const QPainterPath path = fittedText(text, font, QRectF(30, (h - textH) / 2, w - 60, textH));
+  engravedLettering(p, path, QColor(70, 44, 16));
+  return img;
+}
+
+}  // namespace
+
+void AddWindowDesigns(TPackWriter& pack) {
+  // The options dialog: client 500 x 400.
+  pack.AddJpeg("GFormOpt", windowBackground(500, 400, 160, 0x0b7a11), 92);
+  for (const TWord& w : kOptionWords) {
+    const QString language = QString::fromLatin1(w.Language);
+    const QString word = QString::fromUtf8(w.Options);
+    pack.AddPng("GFormOpt" + language, goldHeading(300, 64, word, language, 2.2));
+    pack.AddPng("Options" + language, plainTitle(360, 48, word, language));
+  }
+  // The general-score window: client 325 x 500.
+  pack.AddJpeg("GFormCount", windowBackground(325, 500, 112, 0x0c0a7e), 92);
+  pack.AddPng("CountInfo", plainTitle(325, 48, QStringLiteral("INFO"), QStringLiteral("Eng")));
+  pack.AddPng("GFormCountL", goldHeading(220, 100, QStringLiteral("SCORE"), QStringLiteral("Eng"), 3.0));
+}
+
+}  // namespace packgen
