@@ -25,7 +25,7 @@ void addStem(QPainterPath& path) {
   path = path.united(stem);
 }
 
-QPainterPath designPath(Suit s) {
+QPainterPath designPathOf(Suit s) {
   QPainterPath p;
   switch (s) {
     case Suit::Hearts:
@@ -83,10 +83,12 @@ QPainterPath designPath(Suit s) {
 
 }  // namespace
 
+QPainterPath suitDesign(Suit s) { return designPathOf(s); }
+
 bool isRed(Suit s) { return s == Suit::Hearts || s == Suit::Diamonds; }
 
 QPainterPath suitPath(Suit s, const QRectF& box) {
-  const QPainterPath design = designPath(s);
+  const QPainterPath design = designPathOf(s);
   const QRectF b = design.boundingRect();
   const double scale = std::min(box.width() / b.width(), box.height() / b.height());
   QTransform t;

@@ -11,6 +11,9 @@ enum class Suit { Hearts, Diamonds, Clubs, Spades };
 
 bool isRed(Suit s);
 
+// The suit outline in its 100 x 100 design box.
+QPainterPath suitDesign(Suit s);
+
 // The suit outline fitted (keeping its proportions) and centred in box.
 QPainterPath suitPath(Suit s, const QRectF& box);
 

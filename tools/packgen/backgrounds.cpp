@@ -15,6 +15,7 @@
 
 #include "resources/pack_names.h"
 #include "paint_kit.h"
+#include "suits.h"
 
 #include <QColor>
 #include <QImage>
@@ -458,47 +459,6 @@ void Gradient(TMap& m) {
   });
 }
 
-// The four suits as outlines of one size, centred on the origin.
-QPainterPath SuitPath(int suit, float s) {
-  QPainterPath p;
-  switch (suit) {
-    case 0: {  // heart
-      p.moveTo(0, s * 0.45f);
-      p.cubicTo(-s * 0.9f, -s * 0.15f, -s * 0.45f, -s * 0.75f, 0, -s * 0.3f);
-      p.cubicTo(s * 0.45f, -s * 0.75f, s * 0.9f, -s * 0.15f, 0, s * 0.45f);
-      break;
-    }
-    case 1:  // diamond
-      p.moveTo(0, -s * 0.55f);
-      p.quadTo(s * 0.2f, -s * 0.2f, s * 0.42f, 0);
-      p.quadTo(s * 0.2f, s * 0.2f, 0, s * 0.55f);
-      p.quadTo(-s * 0.2f, s * 0.2f, -s * 0.42f, 0);
-      p.quadTo(-s * 0.2f, -s * 0.2f, 0, -s * 0.55f);
-      break;
-    case 2:  // club
-      p.addEllipse(QPointF(0, -s * 0.26f), s * 0.22f, s * 0.22f);
-      p.addEllipse(QPointF(-s * 0.24f, s * 0.06f), s * 0.22f, s * 0.22f);
-      p.addEllipse(QPointF(s * 0.24f, s * 0.06f), s * 0.22f, s * 0.22f);
-      p.moveTo(-s * 0.05f, 0);
-      p.lineTo(-s * 0.16f, s * 0.5f);
-      p.lineTo(s * 0.16f, s * 0.5f);
-      p.lineTo(s * 0.05f, 0);
-      break;
-    default: {  // spade
-      p.moveTo(0, -s * 0.5f);
-      p.cubicTo(s * 0.9f, s * 0.1f, s * 0.45f, s * 0.55f, 0, s * 0.18f);
-      p.cubicTo(-s * 0.45f, s * 0.55f, -s * 0.9f, s * 0.1f, 0, -s * 0.5f);
-      p.moveTo(-s * 0.05f, s * 0.1f);
-      p.lineTo(-s * 0.16f, s * 0.5f);
-      p.lineTo(s * 0.16f, s * 0.5f);
-      p.lineTo(s * 0.05f, s * 0.1f);
-      break;
-    }
-  }
-  p.setFillRule(Qt::WindingFill);
-  return p;
-}
-
 // 7. Casino: the felt of a gaming table with the four suits printed faintly
 // in a diagonal lattice.
 void Casino(TMap& m) {
@@ -517,7 +477,8 @@ void Casino(TMap& m) {
         p.save();
         p.translate(x, y);
         p.rotate(-12);
-        p.drawPath(SuitPath((row + static_cast<int>(x / step) + 8) % 4, 34));
+        const auto suit = static_cast<art::Suit>((row + static_cast<int>(x / step) + 8) % 4);
+        p.drawPath(art::suitPath(suit, QRectF(-17, -17, 34, 34)));
         p.restore();
       }
   }

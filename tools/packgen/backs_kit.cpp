@@ -9,47 +9,6 @@
 
 namespace packgen::backs {
 
-QImage Canvas(int w, int h) {
-  QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
-  img.fill(Qt::transparent);
-  return img;
-}
-
-void Smooth(QPainter& p) {
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::SmoothPixmapTransform);
-}
-
-QColor Mix(const QColor& a, const QColor& b, double t) {
-  auto lerp = [t](double x, double y) { return static_cast<float>(x + (y - x) * t); };
-  return QColor::fromRgbF(lerp(a.redF(), b.redF()), lerp(a.greenF(), b.greenF()), lerp(a.blueF(), b.blueF()),
-                          lerp(a.alphaF(), b.alphaF()));
-}
-
-QColor WithAlpha(const QColor& c, double alpha) {
-  QColor r = c;
-  r.setAlphaF(static_cast<float>(std::clamp(alpha, 0.0, 1.0)));
-  return r;
-}
-
-QPainterPath RoundedRect(const QRectF& r, double radius) {
-  QPainterPath path;
-  path.addRoundedRect(r, radius, radius);
-  return path;
-}
-
-void KeepInside(QImage& layer, const QPainterPath& path) {
-  QImage mask = Canvas(layer.width(), layer.height());
-  {
-    QPainter mp(&mask);
-    Smooth(mp);
-    mp.fillPath(path, Qt::black);
-  }
-  QPainter lp(&layer);
-  lp.setCompositionMode(QPainter::CompositionMode_DestinationIn);
-  lp.drawImage(0, 0, mask);
-}
-
 QPolygonF Star(QPointF at, double outer, double inner, int points, double turnDeg) {
   QPolygonF s;
   const double turn = turnDeg * kPi / 180;

@@ -12,20 +12,20 @@
 
 #include <functional>
 
+#include "paint_kit.h"
+
 namespace packgen::backs {
 
 inline constexpr double kPi = 3.14159265358979323846;
 
-// A transparent premultiplied ARGB canvas and a painter setting.
-QImage Canvas(int w, int h);
-void Smooth(QPainter& p);
-
-QColor Mix(const QColor& a, const QColor& b, double t);
-QColor WithAlpha(const QColor& c, double alpha);
-QPainterPath RoundedRect(const QRectF& r, double radius);
-
-// Erases everything of layer outside path.
-void KeepInside(QImage& layer, const QPainterPath& path);
+// The picture generator's painting kit: a transparent canvas, the painter
+// setting, colours, rounded rectangles, and erasing outside a path.
+inline QImage Canvas(int w, int h) { return art::canvas(w, h); }
+inline void Smooth(QPainter& p) { art::smooth(p); }
+inline QColor Mix(const QColor& a, const QColor& b, double t) { return art::mix(a, b, t); }
+inline QColor WithAlpha(const QColor& c, double alpha) { return art::withAlpha(c, alpha); }
+inline QPainterPath RoundedRect(const QRectF& r, double radius) { return art::roundedRect(r, radius); }
+inline void KeepInside(QImage& layer, const QPainterPath& path) { art::keepInside(layer, path); }
 
 // A star with points rays around at, the first ray pointing up.
 QPolygonF Star(QPointF at, double outer, double inner, int points, double turnDeg = 0);

@@ -1,6 +1,7 @@
 #include "faces_kit.h"
 
 #include "resources/pack_names.h"
+#include "suits.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>
@@ -12,96 +13,19 @@
 
 namespace packgen::faces {
 
-QImage Canvas(int w, int h) {
-  QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
-  img.fill(Qt::transparent);
-  return img;
-}
-
-void Smooth(QPainter& p) {
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setRenderHint(QPainter::SmoothPixmapTransform);
-  p.setRenderHint(QPainter::TextAntialiasing);
-}
-
-QColor Mix(const QColor& a, const QColor& b, double t) {
-  auto lerp = [t](double x, double y) { return static_cast<float>(x + (y - x) * t); };
-  return QColor::fromRgbF(lerp(a.redF(), b.redF()), lerp(a.greenF(), b.greenF()), lerp(a.blueF(), b.blueF()),
-                          lerp(a.alphaF(), b.alphaF()));
-}
-
 namespace {
 
 // ---- suit shapes in a 100 x 100 design box ----
 
-void AddStem(QPainterPath& path) {
-  QPainterPath stem;
-  stem.moveTo(46.5, 64);
-  stem.cubicTo(46.5, 82, 40, 93, 31, 98);
-  stem.lineTo(69, 98);
-  stem.cubicTo(60, 93, 53.5, 82, 53.5, 64);
-  stem.closeSubpath();
-  path = path.united(stem);
-}
-
-QPainterPath HeartDesign() {
-  QPainterPath p;
-  p.moveTo(50, 27);
-  p.cubicTo(45, 11, 33, 5, 22, 6);
-  p.cubicTo(9, 7, 2, 18, 2, 31);
-  p.cubicTo(2, 54, 30, 70, 50, 96);
-  p.cubicTo(70, 70, 98, 54, 98, 31);
-  p.cubicTo(98, 18, 91, 7, 78, 6);
-  p.cubicTo(67, 5, 55, 11, 50, 27);
-  p.closeSubpath();
-  return p;
-}
-
-QPainterPath FrenchDesign(Suit s) {
-  QPainterPath p;
-  switch (s) {
-    case Suit::Hearts:
-      return HeartDesign();
-    case Suit::Diamonds:
-      p.moveTo(50, 1);
-      p.quadTo(63, 30, 89, 50);
-      p.quadTo(63, 70, 50, 99);
-      p.quadTo(37, 70, 11, 50);
-      p.quadTo(37, 30, 50, 1);
-      p.closeSubpath();
-      return p;
-    case Suit::Spades:
-      p.moveTo(50, 2);
-      p.cubicTo(40, 22, 4, 36, 4, 59);
-      p.cubicTo(4, 73, 15, 80, 26, 80);
-      p.cubicTo(36, 80, 44, 75, 48, 68);
-      p.lineTo(52, 68);
-      p.cubicTo(56, 75, 64, 80, 74, 80);
-      p.cubicTo(85, 80, 96, 73, 96, 59);
-      p.cubicTo(96, 36, 60, 22, 50, 2);
-      p.closeSubpath();
-      AddStem(p);
-      return p;
-    case Suit::Clubs: {
-      QPainterPath lobes;
-      lobes.addEllipse(QPointF(50, 26), 22, 22);
-      lobes.addEllipse(QPointF(26, 58), 22, 22);
-      lobes.addEllipse(QPointF(74, 58), 22, 22);
-      QPainterPath waist;
-      waist.addEllipse(QPointF(50, 54), 13, 13);
-      p = lobes.united(waist);
-      AddStem(p);
-      return p;
-    }
-  }
-  return p;
-}
+// French suits are the program's own shapes; hearts serve the German
+// suits too.
+QPainterPath FrenchDesign(Suit s) { return art::suitDesign(static_cast<art::Suit>(static_cast<int>(s))); }
 
 QPainterPath GermanDesign(Suit s) {
   QPainterPath p;
   switch (s) {
     case Suit::Hearts:
-      return HeartDesign();
+      return FrenchDesign(Suit::Hearts);
     case Suit::Diamonds: {  // a bell with a knob on top
       p.addEllipse(QPointF(50, 58), 38, 38);
       QPainterPath knob;

@@ -14,6 +14,8 @@
 
 #include <cstdint>
 
+#include "paint_kit.h"
+
 namespace packgen::faces {
 
 enum class Suit { Hearts, Diamonds, Clubs, Spades };
@@ -21,9 +23,10 @@ enum class Suit { Hearts, Diamonds, Clubs, Spades };
 // French suits, or the German ones: hearts, bells, acorns, leaves.
 enum class SuitForm { French, German };
 
-QImage Canvas(int w, int h);
-void Smooth(QPainter& p);
-QColor Mix(const QColor& a, const QColor& b, double t);
+// The picture generator's painting kit.
+inline QImage Canvas(int w, int h) { return art::canvas(w, h); }
+inline void Smooth(QPainter& p) { art::smooth(p); }
+inline QColor Mix(const QColor& a, const QColor& b, double t) { return art::mix(a, b, t); }
 
 // The suit outline fitted (keeping its proportions) and centred in box.
 QPainterPath SuitPath(Suit s, SuitForm form, const QRectF& box);
