@@ -35,6 +35,14 @@ QPixmap PadTo(const QPixmap& p, int w, int h) {
 
 }  // namespace
 
+QString FacesKey(int cardSet, int sizeClass) { return QStringLiteral("%1/%2").arg(cardSet).arg(sizeClass); }
+QString BacksKey(int backSet, int sizeClass, bool wideFaces) {
+  return QStringLiteral("%1/%2/%3").arg(backSet).arg(sizeClass).arg(wideFaces);
+}
+QString BackgroundKey(int pattern, int colour, int windowSize) {
+  return QStringLiteral("%1/%2/%3").arg(pattern).arg(colour).arg(windowSize == 1);
+}
+
 int FaceIndex(TCardCode card) {
   const auto r = RankOf(card);
   const auto s = SuitOfChar(card.Suit);
@@ -88,6 +96,7 @@ bool LoadCardFaces(const QString& folder, int cardSet, int sizeClass, TCardLook*
     next.Symbols[i] = Fixed(pack.Picture(kind, Q(SuitSymbolName(cardSet, s, false))), 20, 20);
     next.LargeSymbols[i] = pack.Picture(kind, Q(SuitSymbolName(cardSet, s, true)));
   }
+  next.FacesFor = FacesKey(cardSet, sizeClass);
   *look = std::move(next);
   return true;
 }
@@ -115,6 +124,7 @@ bool LoadCardBacks(const QString& folder, int backSet, int sizeClass, TCardLook*
     next.Backs.push_back(back);
     next.BacksCrosswise.push_back(cross);
   }
+  next.BacksFor = BacksKey(backSet, sizeClass, next.WideCards);
   *look = std::move(next);
   return true;
 }
@@ -122,6 +132,7 @@ bool LoadCardBacks(const QString& folder, int backSet, int sizeClass, TCardLook*
 bool LoadTableBackground(const QString& folder, int pattern, int colour, int windowSize, TCardLook* look) {
   if (pattern == 0) {
     look->Background = QPixmap();
+    look->BackgroundFor = BackgroundKey(pattern, colour, windowSize);
     return true;
   }
   const TPackReader pack(folder, Q(PackOfBackground(pattern, colour)));
@@ -129,6 +140,7 @@ bool LoadTableBackground(const QString& folder, int pattern, int colour, int win
   const QString name = Q(BackgroundItemName(pattern, colour, windowSize));
   const QPixmap p = pack.Picture(pack.IsBuiltIn() ? QStringLiteral("RCDATA") : QStringLiteral("JPEG"), name);
   if (!p.isNull()) look->Background = p;
+  look->BackgroundFor = BackgroundKey(pattern, colour, windowSize);
   return true;
 }
 

@@ -25,7 +25,15 @@ struct TCardLook {
   std::vector<QPixmap> Backs, BacksCrosswise;  // back index 1.. at 0..
   QPixmap Background;                          // null: no picture (pattern 0)
   QPixmap MenuPicture;                         // the menu's purple design ("BGLilu")
+  // What the pictures were loaded for, so that a load is not repeated when
+  // nothing it depends on changed.
+  QString FacesFor, BacksFor, BackgroundFor;
 };
+
+// The keys of what a load depends on.
+QString FacesKey(int cardSet, int sizeClass);
+QString BacksKey(int backSet, int sizeClass, bool wideFaces);
+QString BackgroundKey(int pattern, int colour, int windowSize);
 
 // 0..23: rank (nine .. ace) × 4 + suit (hearts, diamonds, clubs, spades).
 int FaceIndex(TCardCode card);

@@ -611,14 +611,18 @@ void TMainWindow::ReloadLook() {
   auto missing = [this](const char* pack) {
     ShowLinkMessage(this, Row(93) + QLatin1Char(' ') + QLatin1String(pack), QString(), QString());
   };
+  // Only what a changed setting or size needs is loaded again: an options
+  // change of a font or a sound leaves the pictures as they are.
   TCardLook look = CurrentCardLook();
   const int sizeClass = SizeClass(View.Layout.Scale.S);
-  if (!LoadCardFaces(Folder, Settings.CardSet, sizeClass, &look)) {
+  if (look.FacesFor != FacesKey(Settings.CardSet, sizeClass) &&
+      !LoadCardFaces(Folder, Settings.CardSet, sizeClass, &look)) {
     missing(PackOfCardSet(Settings.CardSet).c_str());
     Settings.CardSet = 0;
     LoadCardFaces(Folder, 0, sizeClass, &look);
   }
-  if (!LoadCardBacks(Folder, Settings.BackSet, sizeClass, &look)) {
+  if (look.BacksFor != BacksKey(Settings.BackSet, sizeClass, look.WideCards) &&
+      !LoadCardBacks(Folder, Settings.BackSet, sizeClass, &look)) {
     missing(kPackCardsB);
     // Narrow faces at a larger size need that pack even for the built-in
     // backs: then the faces return to the built-in set too.
@@ -629,14 +633,16 @@ void TMainWindow::ReloadLook() {
     Settings.BackSet = 0;
     LoadCardBacks(Folder, 0, sizeClass, &look);
   }
-  look.MenuPicture = QPixmap();
-  if (Settings.MenuDesign == 1 && !LoadMenuPicture(Folder, &look)) {
+  if (Settings.MenuDesign != 1) {
+    look.MenuPicture = QPixmap();
+  } else if (look.MenuPicture.isNull() && !LoadMenuPicture(Folder, &look)) {
     missing(kPackGraphics);
     Settings.AuxPictureDesign = false;
     Settings.MenuDesign = 0;
     Settings.TableDesign = 0;
   }
-  if (!LoadTableBackground(Folder, Settings.BackgroundPattern, Settings.BackgroundColour, View.WindowSize, &look)) {
+  if (look.BackgroundFor != BackgroundKey(Settings.BackgroundPattern, Settings.BackgroundColour, View.WindowSize) &&
+      !LoadTableBackground(Folder, Settings.BackgroundPattern, Settings.BackgroundColour, View.WindowSize, &look)) {
     missing(kPackBackgrounds);
     Settings.BackgroundPattern = 2;
     Settings.BackgroundColour = 0;

@@ -232,6 +232,30 @@ class PackLookTest : public TWindowFixture {
     QCOMPARE(int(written.MenuDesign), 0);
   }
 
+  void anUnchangedLookIsNotLoadedAgain() {
+    QImage bg(760, 500, QImage::Format_RGB32);
+    bg.fill(QColor(90, 40, 120));
+    BuildPack(FolderPath() + "/OrvBackG03.dll", {}, {{"Fon07Fi", bg}});
+    Open();
+    Win->Options().BackgroundPattern = 7;
+    Win->Options().BackgroundColour = 6;
+    Win->ReloadLook();
+    QCOMPARE(CurrentCardLook().Background.size(), QSize(760, 500));
+    // The pack goes away; an options change that does not touch the
+    // background neither reads it nor complains.
+    QVERIFY(QFile::remove(FolderPath() + "/OrvBackG03.dll"));
+    Win->Options().SoundOn = !Win->Options().SoundOn;
+    Win->ReloadLook();
+    QVERIFY(gLinks.isEmpty());
+    QCOMPARE(Win->Options().BackgroundPattern, 7);
+    QCOMPARE(CurrentCardLook().Background.size(), QSize(760, 500));
+    // A change of colour loads again and finds the pack missing.
+    Win->Options().BackgroundColour = 5;
+    Win->ReloadLook();
+    QCOMPARE(gLinks.size(), 1);
+    QCOMPARE(Win->Options().BackgroundPattern, 2);
+  }
+
   void theMenusPurpleDesignShowsItsPicture() {
     QImage lilac(1520, 1000, QImage::Format_RGB32);
     lilac.fill(QColor(120, 0, 200));
