@@ -1,7 +1,6 @@
 #include "app/card_look.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include "resources/pack_file.h"
 #include "resources/pack_names.h"
