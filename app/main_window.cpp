@@ -380,7 +380,7 @@ void TMainWindow::OpenOptions() {
 
 void TMainWindow::OpenSpeed() {
   Input([this] {
-    TFormSpeed dialog(Settings, this);
+    TFormSpeed dialog(Settings, this, Folder);
     RunModal(dialog);
   });
 }

@@ -352,8 +352,7 @@ void TMainWindow::ShowCount() {
   // built from the values of the moment.
   const TCount count = Game.Match.MatchClosed ? Game.Count : BuildCount(Game);
   TGameKind kind{Mode.Tournament(), Mode.NetDuel(), Mode.AccountState()};
-  TFormCount window(count, Names[2], Settings, kind,
-                    PackLoadable(Folder.toStdString(), kPackGraphics), this);
+  TFormCount window(count, Names[2], Settings, kind, Folder, this);
   RunModal(window);
 }
 

@@ -10,6 +10,8 @@
 #include "records/text_fit.h"
 #include "resources/cursors.h"
 #include "resources/fonts.h"
+#include "resources/pack_file.h"
+#include "resources/packs.h"
 #include "resources/orv_cards_button.h"
 #include "resources/strip_animation.h"
 #include "resources/text.h"
@@ -130,15 +132,38 @@ std::pair<QString, QString> KindPictures(const TGameKind& kind, bool pictureDesi
 
 const TCountLayout& CountLayout(int design) { return kLayouts[std::clamp(design, 1, 4) - 1]; }
 
+void TFormCount::LoadPictures(const QString& packFolder, const TGameKind& kind) {
+  const TPackReader pack(packFolder, QString::fromLatin1(kPackGraphics));
+  if (!pack.IsOpen() || pack.IsBuiltIn()) return;
+  Background = pack.Picture(QStringLiteral("JPEG"), QStringLiteral("GFormCount"));
+  if (Background.isNull()) return;
+  const int design = Settings.AuxPictureDesign ? 4 : Settings.AuxDesign;
+  if (design == 1) HeadingPicture = pack.Picture(QStringLiteral("RCDATA"), QStringLiteral("CountInfo"));
+  if (design == 3) HeadingPicture = pack.Picture(QStringLiteral("RCDATA"), QStringLiteral("GFormCountL"));
+  if (design != 4) return;
+  EmblemStrip = pack.Picture(QStringLiteral("RCDATA"), QStringLiteral("GIcon48COunt"));
+  const auto [left, right] = KindPictures(kind, true);
+  const QString names[2] = {left, right};
+  for (int i = 0; i < 2; ++i) {
+    if (names[i].isEmpty()) continue;
+    int delay = 0;
+    KindStrips[i] = StripFromGif(pack.Item(QStringLiteral("GIF"), names[i]), QSize(70, 70), &delay);
+    if (delay > 0) KindDelays[i] = delay;
+  }
+}
+
 TFormCount::TFormCount(const TCount& count, const QString& playerName, TSettings& settings,
-                       const TGameKind& kind, bool graphicsPack, QWidget* parent)
+                       const TGameKind& kind, const QString& packFolder, QWidget* parent)
     : QDialog(parent), Settings(settings), AccountState(kind.AccountState) {
-  // Without the graphics pack the window and those after it use design 2.
-  if (!graphicsPack) {
+  // Without the graphics pack's background the window and those after it
+  // use design 2, whatever design was chosen.
+  if (Settings.AuxDesign < 1 || Settings.AuxDesign > 3) Settings.AuxDesign = 2;
+  LoadPictures(packFolder, kind);
+  if (Background.isNull()) {
     Settings.AuxPictureDesign = false;
     Settings.AuxDesign = 2;
   }
-  DesignShown = Settings.AuxPictureDesign ? 4 : std::clamp<int>(Settings.AuxDesign, 1, 3);
+  DesignShown = Settings.AuxPictureDesign ? 4 : Settings.AuxDesign;
   const TCountLayout& l = CountLayout(DesignShown);
   setWindowTitle(Row(79) + QStringLiteral(":  ") + playerName);
   setFixedSize(325, l.ClientHeight);
@@ -190,6 +215,10 @@ TFormCount::TFormCount(const TCount& count, const QString& playerName, TSettings
     Names[i]->setGeometry(nameLeft, places[i].Top, rows[i].Width, places[i].Height);
   }
   if (DesignShown == 4) {
+    // Black under the background picture.
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
     for (QLabel* lab : Names) lab->setStyleSheet(QStringLiteral("color: yellow; background: transparent;"));
     for (QLabel* lab : Values) lab->setStyleSheet(QStringLiteral("color: yellow; background: transparent;"));
     Label1->setStyleSheet(QStringLiteral("color: yellow; background: transparent;"));
@@ -206,10 +235,23 @@ TFormCount::TFormCount(const TCount& count, const QString& playerName, TSettings
   const auto [left, right] = KindPictures(kind, DesignShown == 4);
   RxGIFAn2 = new TStripAnimation(this);
   RxGIFAn3 = new TStripAnimation(this);
-  RxGIFAn2->SetStrip(left, QSize(60, 75), 110);
-  RxGIFAn3->SetStrip(right, QSize(60, 75), 110);
+  if (DesignShown == 4) {
+    // The pack's animations, 70 x 70.
+    RxGIFAn2->SetPicture(left, KindStrips[0], QSize(70, 70), KindDelays[0]);
+    RxGIFAn3->SetPicture(right, KindStrips[1], QSize(70, 70), KindDelays[1]);
+  } else {
+    RxGIFAn2->SetStrip(left, QSize(60, 75), 110);
+    RxGIFAn3->SetStrip(right, QSize(60, 75), 110);
+  }
   RxGIFAn2->move(DesignShown == 4 ? 10 : 50, l.KindTop);
   RxGIFAn3->move(DesignShown == 4 ? 245 : 215, l.KindTop);
+
+  // The picture design's emblem turns at (9, 22), one frame every 50 ms.
+  Timer48 = new TStripAnimation(this);
+  Timer48->SetPicture(QStringLiteral("GIcon48COunt"), EmblemStrip, QSize(48, 48), 50);
+  Timer48->move(9, 22);
+  Timer48->setVisible(DesignShown == 4);
+  if (DesignShown == 4) Timer48->Play();
   const bool still = DesignShown == 4 && !Settings.GifAnimation;
   if (!still) {
     RxGIFAn2->Play();
@@ -239,10 +281,19 @@ TFormCount::TFormCount(const TCount& count, const QString& playerName, TSettings
 
 void TFormCount::paintEvent(QPaintEvent* e) {
   QDialog::paintEvent(e);
-  if (DesignShown == 4) return;
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   p.setRenderHint(QPainter::SmoothPixmapTransform);
+  const QString lamp = AccountState == 3 ? QStringLiteral("LampG24")
+                       : AccountState == 2 ? QStringLiteral("LampY24")
+                                           : QStringLiteral("LampR24");
+  if (DesignShown == 4) {
+    // The background, and on it the account picture with its lamp at (270, 22).
+    p.drawPixmap(0, 0, Background);
+    p.drawPixmap(270, 22, ArtPicture(QStringLiteral("Account48")));
+    p.drawPixmap(270 + 24, 22, ArtPicture(lamp));
+    return;
+  }
   const TCountLayout& l = CountLayout(DesignShown);
   // The scroll behind the values, the red bar under the heading.
   const QPixmap scroll = ArtPicture(QStringLiteral("GSvitok"));
@@ -250,8 +301,13 @@ void TFormCount::paintEvent(QPaintEvent* e) {
   p.fillRect(QRect(5, l.BarTop, 315, 6), QColor(200, 0, 0));
   // The heading: the ribbon with "INFO" in yellow and its half-bright shadow.
   const QRect heading(12, 5, 300, l.HeadingHeight);
-  if (DesignShown == 3) {
+  p.save();
+  p.setClipRect(heading);
+  if (DesignShown == 1 && !HeadingPicture.isNull()) {
+    p.drawPixmap(heading.topLeft(), HeadingPicture);
+  } else if (DesignShown == 3) {
     p.drawPixmap(QRect(heading.x() + 50, heading.y(), 200, 100), ArtPicture(QStringLiteral("GLenta200x100")));
+    p.drawPixmap(heading.topLeft() + QPoint(50, -7), HeadingPicture);
   } else {
     p.drawPixmap(QRect(heading.x(), heading.y(), 300, 64), ArtPicture(QStringLiteral("GCap300")));
     QFont f = SerifFont(Settings, 40, true);
@@ -263,11 +319,9 @@ void TFormCount::paintEvent(QPaintEvent* e) {
     p.drawText(QRect(heading.x(), heading.y() + 10, 300, 50), Qt::AlignHCenter | Qt::AlignTop,
                QStringLiteral("INFO"));
   }
+  p.restore();
   // The account picture and the lamp of the account's state.
   const QPoint account = DesignShown == 1 ? QPoint(23, 0) : DesignShown == 2 ? QPoint(25, 7) : QPoint(0, 25);
-  const QString lamp = AccountState == 3 ? QStringLiteral("LampG24")
-                       : AccountState == 2 ? QStringLiteral("LampY24")
-                                           : QStringLiteral("LampR24");
   p.drawPixmap(heading.topLeft() + account, ArtPicture(QStringLiteral("Account48")));
   p.drawPixmap(heading.topLeft() + account + QPoint(24, 0), ArtPicture(lamp));
 }

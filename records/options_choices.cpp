@@ -82,10 +82,10 @@ void TFormOptions::Relabel() {
   }
   SyncPackButtons();
   Flag->setPixmap(FlagPixmap(Language(), 100, 68));
-  Heading->SetDesign(TAuxHeading::EffectiveDesign(Settings, PackLoadable(Host.Folder, kPackGraphics)));
   Heading->SetTitle(Row(2));
   Sync();
   TOrvCardsButton::StyleDialog(this);
+  ApplyDesign();
   // Every page's tab stays in view: the dialog grows with the captions.
   setMinimumWidth(std::max(720, Pages->tabBar()->sizeHint().width() + 40));
 }

@@ -21,6 +21,7 @@
 #include "resources/flags.h"
 #include "resources/link_message.h"
 #include "resources/packs.h"
+#include "resources/strip_animation.h"
 #include "resources/words.h"
 
 namespace zembra {
@@ -66,13 +67,16 @@ TFormOptions::TFormOptions(TSettings& settings, TOptionsHost host, QWidget* pare
   connect(Ok, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* heading = new QHBoxLayout;
+  EmblemPicture = new TStripAnimation;
+  EmblemPicture->hide();
   Heading = new TAuxHeading;
+  heading->addWidget(EmblemPicture, 0, Qt::AlignVCenter);
   heading->addWidget(Heading, 1);
-  heading->addWidget(Flag);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(heading);
-  layout->addWidget(Pages, 1);
-  layout->addWidget(Ok, 0, Qt::AlignRight);
+  heading->addWidget(Flag, 0, Qt::AlignVCenter);
+  Layout = new QVBoxLayout(this);
+  Layout->addLayout(heading);
+  Layout->addWidget(Pages, 1);
+  Layout->addWidget(Ok, 0, Qt::AlignRight);
   resize(720, 480);
 
   Sync();
@@ -245,7 +249,7 @@ QWidget* TFormOptions::BuildFonts() {
   Captions.push_back({DefaultFonts, 290});
   auto* warning = new QLabel;
   warning->setWordWrap(true);
-  warning->setStyleSheet(QStringLiteral("color: #a00000;"));
+  warning->setObjectName(QStringLiteral("FontWarning"));  // dark red, light red on black
   Captions.push_back({warning, 291});
   auto* scaleLabel = new QLabel;
   Captions.push_back({scaleLabel, 289});

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPixmap>
 #include <functional>
 #include <string>
 
@@ -18,6 +19,7 @@ class QSpinBox;
 class QGroupBox;
 class QRadioButton;
 class QListWidget;
+class QBoxLayout;
 
 namespace zembra {
 
@@ -44,6 +46,10 @@ class TFormOptions : public QDialog {
 
   void Relabel();
   QTabWidget* Tabs() const { return Pages; }
+  // The design shown: 1..3 plain, 4 the picture design.
+  int Design() const { return DesignShown; }
+  class TAuxHeading* HeadingBar() const { return Heading; }
+  class TStripAnimation* Emblem() const { return EmblemPicture; }
   static int LastPage;  // for this run
   // The first download button of a pack (for tests and screenshots).
   QPushButton* PackButton(const std::string& file) const {
@@ -76,6 +82,7 @@ class TFormOptions : public QDialog {
 
  protected:
   void done(int r) override;
+  void paintEvent(QPaintEvent* e) override;
 
  private:
   QWidget* BuildGeneral();
@@ -95,12 +102,19 @@ class TFormOptions : public QDialog {
   void ChooseDesign();
   bool PackOrFallback(const std::string& pack);
   void Changed(const std::function<void()>& f) const;
+  // Takes the design the settings ask for, with its pictures from the
+  // graphics pack in the current language (records/options_design.cpp).
+  void ApplyDesign();
 
   TSettings& Settings;
   TOptionsHost Host;
   QTabWidget* Pages;
   QLabel* Flag;
   class TAuxHeading* Heading = nullptr;
+  class TStripAnimation* EmblemPicture = nullptr;
+  QBoxLayout* Layout = nullptr;
+  int DesignShown = 2;
+  QPixmap Backdrop;  // the picture design's background
   QPushButton* Ok;
   bool Syncing = false;
   std::vector<std::pair<QWidget*, int>> Captions;   // widget, row

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "records/settings.h"
+#include "resources/aux_design.h"
 #include "resources/words.h"
 
 namespace zembra {
@@ -19,9 +20,10 @@ int TFormSpeed::DecorationInterval(int speed) {
   return kMs[std::clamp(speed, 1, 6) - 1];
 }
 
-TFormSpeed::TFormSpeed(TSettings& settings, QWidget* parent) : QDialog(parent), Settings(settings) {
+TFormSpeed::TFormSpeed(TSettings& settings, QWidget* parent, const QString& packFolder)
+    : QDialog(parent), Settings(settings) {
   setWindowTitle(QString::fromStdString(W(299)));
-  auto* label = new QLabel(QString::fromStdString(W(300)));
+  auto* label = Caption = new QLabel(QString::fromStdString(W(300)));
   TrackBar = new QSlider(Qt::Horizontal);
   TrackBar->setRange(1, 6);
   TrackBar->setTickPosition(QSlider::TicksBelow);
@@ -36,6 +38,23 @@ TFormSpeed::TFormSpeed(TSettings& settings, QWidget* parent) : QDialog(parent), 
   layout->addWidget(TrackBar);
   layout->addWidget(ok, 0, Qt::AlignRight);
   setMinimumWidth(360);
+  if (Settings.AuxPictureDesign && !packFolder.isEmpty())
+    Backdrop = LoadAuxPictures(packFolder, QStringLiteral("GFormOpt"), QString(), QString()).Background;
+  if (!Backdrop.isNull()) {
+    // The caption on the background's band, the card's lane under it.
+    label->setAlignment(Qt::AlignCenter);
+    layout->setContentsMargins(18, 38, 18, 20);
+    layout->setSpacing(14);
+    layout->insertSpacing(2, 30);  // the lane lies below the band
+    layout->setAlignment(ok, Qt::AlignHCenter);
+    ApplyPictureDesignColours(this);
+    ok->SetColorSB(TColorSB::DCards);
+    ok->SetLightFont(true);
+    ok->SetColorMouse(QColor(255, 230, 120));
+    QPalette pal = ok->palette();
+    pal.setColor(QPalette::ButtonText, QColor(200, 175, 50));
+    ok->setPalette(pal);
+  }
 
   Decoration = new QTimer(this);
   Decoration->setInterval(DecorationInterval(TrackBar->value()));
@@ -52,12 +71,14 @@ TFormSpeed::TFormSpeed(TSettings& settings, QWidget* parent) : QDialog(parent), 
 
 void TFormSpeed::paintEvent(QPaintEvent* e) {
   QDialog::paintEvent(e);
-  // A small card travelling to and fro along the lane.
   QPainter p(this);
+  if (!Backdrop.isNull()) PaintAuxBackground(p, rect(), Backdrop);
+  // A small card travelling to and fro along the lane under the caption.
   p.setRenderHint(QPainter::Antialiasing);
   const int lane = width() - 60;
   const double t = std::fabs(std::fmod(Phase / 20.0, 2.0) - 1.0);
-  const QRectF card(20 + t * lane, 34, 22, 30);
+  const int top = Backdrop.isNull() ? Caption->geometry().bottom() + 10 : kAuxBandHeight + 8;
+  const QRectF card(20 + t * lane, top, 22, 30);
   p.setPen(QPen(QColor(60, 60, 60), 1));
   p.setBrush(Qt::white);
   p.drawRoundedRect(card, 3, 3);

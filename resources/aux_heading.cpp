@@ -50,6 +50,7 @@ int TAuxHeading::HeadingHeight(int design) {
   switch (design) {
     case 1: return 48;
     case 3: return 90;
+    case 4: return 74;
     default: return 64;
   }
 }
@@ -65,14 +66,41 @@ void TAuxHeading::SetTitle(const QString& title) {
   update();
 }
 
+void TAuxHeading::SetPicture(const QPixmap& picture) {
+  HeadingPicture = picture;
+  update();
+}
+
 void TAuxHeading::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF r = rect();
   QFont f(FamilyFor("Comic Sans MS"));
   f.setBold(true);
+  // A picture centred on a point of the heading.
+  auto centred = [&](QPointF centre) {
+    const QPointF at = centre - QPointF(HeadingPicture.width() / 2.0, HeadingPicture.height() / 2.0);
+    p.drawPixmap(at.toPoint(), HeadingPicture);
+  };
   switch (CurrentDesign) {
+    case 4: {
+      if (!HeadingPicture.isNull()) {
+        centred(r.center());
+        break;
+      }
+      f.setPixelSize(40);
+      p.setFont(f);
+      p.setPen(QColor(90, 60, 10));
+      p.drawText(r.translated(1, 1), Qt::AlignCenter, Title.toUpper());
+      p.setPen(QColor(230, 195, 80));
+      p.drawText(r, Qt::AlignCenter, Title.toUpper());
+      break;
+    }
     case 1: {
+      if (!HeadingPicture.isNull()) {
+        centred(r.center());
+        break;
+      }
       f.setPixelSize(30);
       p.setFont(f);
       p.setPen(QColor(130, 20, 20));
@@ -81,6 +109,11 @@ void TAuxHeading::paintEvent(QPaintEvent*) {
     }
     case 3: {
       Ribbon(p, QRectF(r.center().x() - 200, 14, 400, 64), QColor(170, 20, 30), 22);
+      if (!HeadingPicture.isNull()) {
+        // The gold heading over the ribbon, a little above its middle.
+        centred(QPointF(r.center().x(), 14 + 32 - 7));
+        break;
+      }
       f.setPixelSize(38);
       p.setFont(f);
       p.setPen(QColor(90, 50, 0));

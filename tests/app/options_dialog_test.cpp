@@ -171,7 +171,8 @@ class TOptionsDialogTest : public QObject {
     s.AuxPictureDesign = true;
     s.AuxDesign = 3;
     TCount c{"31", "1", "1000", "-380", "620", "1.500000", "1.390323"};
-    TFormCount w(c, QStringLiteral("Anna"), s, TGameKind{}, false, nullptr);
+    const QTemporaryDir noPacksW;
+    TFormCount w(c, QStringLiteral("Anna"), s, TGameKind{}, noPacksW.path(), nullptr);
     QCOMPARE(w.Design(), 2);  // the pack is missing: design 2 from now on
     QVERIFY(!s.AuxPictureDesign);
     QCOMPARE(int(s.AuxDesign), 2);
@@ -185,7 +186,8 @@ class TOptionsDialogTest : public QObject {
     QCOMPARE(w.OkButton()->y(), 490);
     QVERIFY(w.Emblem()->Playing());
     // Opened again it is built anew with the same values.
-    TFormCount again(c, QStringLiteral("Anna"), s, TGameKind{}, false, nullptr);
+    const QTemporaryDir noPacksAgain;
+    TFormCount again(c, QStringLiteral("Anna"), s, TGameKind{}, noPacksAgain.path(), nullptr);
     QCOMPARE(again.Value(4)->text(), w.Value(4)->text());
   }
 
@@ -193,7 +195,8 @@ class TOptionsDialogTest : public QObject {
     TSettings s;
     s.GifAnimation = false;
     s.Fonts[1].Name = "Liberation Mono";
-    TFormCount w(TCount{}, QStringLiteral("X"), s, TGameKind{}, false, nullptr);
+    const QTemporaryDir noPacksW;
+    TFormCount w(TCount{}, QStringLiteral("X"), s, TGameKind{}, noPacksW.path(), nullptr);
     QVERIFY(!w.Emblem()->Playing());
     QCOMPARE(w.Emblem()->Frame(), 14);
     // "The initial score:" keeps Comic Sans (here its look-alike) while the others change.

@@ -175,7 +175,7 @@ class TTextFitTest : public QObject {
     s.AuxPictureDesign = design == 4;
     // A long career: four-digit match numbers and scores, ratings of two digits.
     const TCount count{"1234", "30", "-1160", "-380", "-1540", "-12.345678", "-13.012345"};
-    TFormCount w(count, QStringLiteral("Maximilian Alexandr"), s, TGameKind{}, true, nullptr);
+    TFormCount w(count, QStringLiteral("Maximilian Alexandr"), s, TGameKind{}, QStringLiteral(ZEMBRA_PACK_DIR), nullptr);
     QCOMPARE(w.Design(), design);
     Check(w, QStringLiteral("general score %1").arg(design), {std::begin(kCountRows), std::end(kCountRows)});
     // A name shrinks to fit, but to no less than 70 % of its 16 pixels; the

@@ -2,6 +2,7 @@
 // table, a refused card's feedback, the table menu from the main menu, the
 // help and the about box, hints, window colours and sizes, fonts that follow
 // the options, a stale double click, and names the club files cannot keep.
+#include <QTemporaryDir>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QScreen>
@@ -345,7 +346,8 @@ class TWindowBehaviourTest : public TWindowFixture {
       TSettings s;
       s.OwnCursor = own;
       TCount count{"31", "1", "1000", "-380", "620", "1.500000", "1.390323"};
-      TFormCount w(count, QStringLiteral("Anna"), s, TGameKind{}, false, nullptr);
+      const QTemporaryDir noPacksW;
+      TFormCount w(count, QStringLiteral("Anna"), s, TGameKind{}, noPacksW.path(), nullptr);
       QCOMPARE(w.OkButton()->x(), 2);
       QCOMPARE(w.cursor().shape(), own ? Qt::BitmapCursor : Qt::ArrowCursor);
       QCOMPARE(w.OkButton()->cursor().shape(), own ? Qt::BitmapCursor : Qt::PointingHandCursor);

@@ -1,9 +1,9 @@
 // The kind-of-game pictures of the general-score window, 70 x 70 animated
-// GIF on a lacquer tile with a gold rim: "GifA" a rated online game (a
-// turning globe with a star), "GifB" a game against the computer (a card fan
-// opening and closing), "GifC" a tournament (a cup with a running glint),
-// "GifF" a net duel (crossed swords with a spark), "GifE" an account (a
-// figure by a glowing lamp), "GifG" the neutral emblem.
+// GIF on a lacquer tile with a gold rim. A rated game of the online club
+// shows "GifA" (a turning globe with a star) and "GifB" (a card fan opening
+// and closing); an ordinary game "GifC" (a player by the account's glowing
+// lamp) and "GifF" (the club's emblem); a tournament "GifE" (a cup with a
+// running glint); a net duel "GifG" (crossed swords with a spark).
 #include "graphics_kit.h"
 #include "graphics_parts.h"
 #include "paint_kit.h"
@@ -356,10 +356,10 @@ QByteArray animation(const std::function<void(QPainter&, double)>& draw) {
 void AddKindPictures(TPackWriter& pack) {
   pack.AddRaw("GifA", "GIF", animation(globe));
   pack.AddRaw("GifB", "GIF", animation(cardFan));
-  pack.AddRaw("GifC", "GIF", animation(cup));
-  pack.AddRaw("GifF", "GIF", animation(swords));
-  pack.AddRaw("GifE", "GIF", animation(account));
-  pack.AddRaw("GifG", "GIF", animation(emblem));
+  pack.AddRaw("GifC", "GIF", animation(account));
+  pack.AddRaw("GifF", "GIF", animation(emblem));
+  pack.AddRaw("GifE", "GIF", animation(cup));
+  pack.AddRaw("GifG", "GIF", animation(swords));
 }
 
 }  // namespace packgen

@@ -150,7 +150,7 @@ void goldFrame(QPainter& p, const QRectF& r, bool topCorners) {
   p.restore();
 }
 
-void headingBand(QPainter& p, const QRectF& band, std::uint32_t seed, double gap) {
+void headingBand(QPainter& p, const QRectF& band, std::uint32_t seed, double gap, double maxReach) {
   // The baize: a fine felt noise under a soft light in the middle.
   const QRect b = band.toAlignedRect();
   QImage felt(b.size(), QImage::Format_RGB32);
@@ -183,12 +183,13 @@ void headingBand(QPainter& p, const QRectF& band, std::uint32_t seed, double gap
   rule(band.bottom() - 1.5, 2.4);
   rule(band.bottom() - 5.5, 0.8);
 
-  // Scroll ornaments: a jewel and a pair of curls each side of the heading.
+  // Scroll ornaments: a jewel and a pair of curls each side of the heading
+  // (none when they may not reach out at all).
   const double h = band.height();
-  for (int side = 0; side < 2; ++side) {
+  for (int side = 0; side < 2 && maxReach > 0; ++side) {
     const int dir = side == 0 ? -1 : 1;
     const double x0 = band.center().x() + dir * gap;
-    const double reach = std::min(h * 1.4, (side == 0 ? x0 - band.left() : band.right() - x0) - 8);
+    const double reach = std::min({h * 1.4, maxReach, (side == 0 ? x0 - band.left() : band.right() - x0) - 8});
     const double cy = band.center().y();
     QTransform t;
     t.translate(x0, cy);

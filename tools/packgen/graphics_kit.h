@@ -40,7 +40,7 @@ void filigreeCorner(QPainter& p, QPointF corner, double size, int dx, int dy);
 
 // A heading band: green baize between gold rules, with scroll ornaments
 // gap to each side of its middle opening outwards.
-void headingBand(QPainter& p, const QRectF& band, std::uint32_t seed, double gap);
+void headingBand(QPainter& p, const QRectF& band, std::uint32_t seed, double gap, double maxReach = 1e9);
 
 // The text's outline fitted and centred into box.
 QPainterPath fittedText(const QString& text, const QFont& font, const QRectF& box);

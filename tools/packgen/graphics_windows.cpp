@@ -27,10 +27,11 @@ constexpr TWord kOptionWords[] = {
     {"Spa", "OPCIONES"}, {"Chi", "选项"},      {"Ita", "OPZIONI"},  {"Cze", "NASTAVENÍ"},
 };
 
-// A window's background: lacquer, a heading band 66 px high at the top and
-// a gold frame round everything; gap is the half width kept free for the
-// heading lettering between the band's ornaments.
-QImage windowBackground(int w, int h, double gap, std::uint32_t seed) {
+// A window's background: lacquer, a heading band at the top and a gold
+// frame round everything; gap is the half width kept free for the heading
+// lettering between the band's ornaments, reach how far they may run out.
+// The window lays its heading, emblem and flag on the band.
+QImage windowBackground(int w, int h, double gap, std::uint32_t seed, int band = 66, double reach = 1e9) {
   QImage img(w, h, QImage::Format_RGB32);
   lacquer(img, seed);
   QPainter p(&img);
@@ -41,7 +42,7 @@ QImage windowBackground(int w, int h, double gap, std::uint32_t seed) {
   glow.setColorAt(1, QColor(120, 80, 30, 0));
   p.fillRect(QRectF(0, 0, w, h), glow);
   goldFrame(p, QRectF(0, 0, w, h), false);
-  headingBand(p, QRectF(11, 11, w - 22, 66), seed + 1, gap);
+  headingBand(p, QRectF(11, 11, w - 22, band), seed + 1, gap, reach);
   return img;
 }
 
@@ -91,17 +92,26 @@ QImage plainTitle(int w, int h, const QString& text, const QString& language) {
 }  // namespace
 
 void AddWindowDesigns(TPackWriter& pack) {
-  // The options dialog: client 500 x 400.
-  pack.AddJpeg("GFormOpt", windowBackground(500, 400, 160, 0x0b7a11), 92);
+  // The options dialog: client 500 x 400 (drawn wider when its pages need
+  // it), the band high enough for the language's flag (68) at its right
+  // end, the emblem at its left and the heading between them: no ornaments.
+  pack.AddJpeg("GFormOpt", windowBackground(500, 400, 0, 0x0b7a11, 74, 0), 92);
   for (const TWord& w : kOptionWords) {
     const QString language = QString::fromLatin1(w.Language);
     const QString word = QString::fromUtf8(w.Options);
     pack.AddPng("GFormOpt" + language, goldHeading(300, 64, word, language, 2.2));
     pack.AddPng("Options" + language, plainTitle(360, 48, word, language));
   }
-  // The general-score window: client 325 x 500.
-  pack.AddJpeg("GFormCount", windowBackground(325, 500, 112, 0x0c0a7e), 92);
-  pack.AddPng("CountInfo", plainTitle(325, 48, QStringLiteral("INFO"), QStringLiteral("Eng")));
+  // The general-score window: client 325 x 500; the emblem at (9, 22) and
+  // the account picture at (270, 22) sit at the band's ends, "INFO" in gold
+  // between its ornaments.
+  QImage count = windowBackground(325, 500, 62, 0x0c0a7e, 66, 40);
+  {
+    QPainter p(&count);
+    p.drawImage(QPoint(162 - 55, 19), goldHeading(110, 52, QStringLiteral("INFO"), QStringLiteral("Eng"), 2.0));
+  }
+  pack.AddJpeg("GFormCount", count, 92);
+  pack.AddPng("CountInfo", plainTitle(300, 48, QStringLiteral("INFO"), QStringLiteral("Eng")));
   pack.AddPng("GFormCountL", goldHeading(220, 100, QStringLiteral("SCORE"), QStringLiteral("Eng"), 3.0));
 }
 

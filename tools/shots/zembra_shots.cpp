@@ -22,6 +22,7 @@
 #include "app/main_window.h"
 #include "app/table_painter.h"
 #include "records/options_dialog.h"
+#include "records/speed_dialog.h"
 #include <QTabWidget>
 #include "engine/rules.h"
 #include "resources/words.h"
@@ -137,20 +138,60 @@ void Shoot(const QString& dir, int size) {
   w.AskYesNo = [](const QString&, const QString&) { return true; };
 }
 
-// Every page of the options dialog in one language.
-void ShootOptions(const QString& dir, int language, int design) {
+// Every page of the options dialog in one language; design 4 is the
+// picture design, its pictures from the graphics pack in packs.
+void ShootOptions(const QString& dir, int language, int design, const QString& packs) {
   Language() = language;
   TSettings settings;
   settings.Language = static_cast<uint8_t>(language);
-  settings.AuxDesign = static_cast<uint8_t>(design);
+  settings.AuxDesign = static_cast<uint8_t>(std::min(design, 3));
+  settings.AuxPictureDesign = design == 4;
   TOptionsHost host;
-  host.Folder = QDir::tempPath().toStdString();
+  host.Folder = (packs.isEmpty() ? QDir::tempPath() : packs).toStdString();
   TFormOptions dialog(settings, host, nullptr);
   dialog.show();
   for (int page = 0; page < dialog.Tabs()->count(); ++page) {
     dialog.Tabs()->setCurrentIndex(page);
     QApplication::processEvents();
     dialog.grab().save(QStringLiteral("%1/options-lang%2-page%3.png").arg(dir).arg(language).arg(page + 1));
+  }
+  Language() = 0;
+}
+
+// The auxiliary windows in every design with the graphics pack from packs:
+// the general-score window in the four designs and three kinds of game,
+// the options dialog and the speed dialog in the picture design in three
+// languages.
+void ShootAux(const QString& dir, const QString& packs) {
+  const TCount c{"31", "1", "1000", "-380", "620", "1.500000", "1.390323"};
+  const TGameKind kinds[] = {{false, false, 3}, {false, false, 1}, {false, true, 2}};
+  for (int design = 1; design <= 4; ++design)
+    for (int k = 0; k < 3; ++k) {
+      if (design < 4 && k > 0) continue;
+      TSettings s;
+      s.AuxDesign = static_cast<uint8_t>(std::min(design, 3));
+      s.AuxPictureDesign = design == 4;
+      TFormCount w(c, QStringLiteral("Anna"), s, kinds[k], packs, nullptr);
+      w.show();
+      WaitMs(400);  // the emblem and the animations move on a little
+      w.grab().save(QStringLiteral("%1/aux-count-design%2-kind%3.png").arg(dir).arg(design).arg(k));
+    }
+  for (int language : {0, 1, 5}) {
+    Language() = language;
+    TSettings s;
+    s.Language = static_cast<uint8_t>(language);
+    s.AuxPictureDesign = true;
+    TOptionsHost host;
+    host.Folder = packs.toStdString();
+    TFormOptions options(s, host, nullptr);
+    options.show();
+    options.Tabs()->setCurrentIndex(0);
+    WaitMs(200);
+    options.grab().save(QStringLiteral("%1/aux-options-lang%2.png").arg(dir).arg(language));
+    TFormSpeed speed(s, nullptr, packs);
+    speed.show();
+    WaitMs(300);
+    speed.grab().save(QStringLiteral("%1/aux-speed-lang%2.png").arg(dir).arg(language));
   }
   Language() = 0;
 }
@@ -186,7 +227,7 @@ void ShootClub(const QString& dir) {
   grab(hist, "club-history");
   TSettings s;
   TCount c{"31", "1", "1000", "-380", "620", "1.500000", "1.390323"};
-  TFormCount count(c, QStringLiteral("Anna"), s, TGameKind{}, false, nullptr);
+  TFormCount count(c, QStringLiteral("Anna"), s, TGameKind{}, folder.path(), nullptr);
   grab(count, "club-count");
   const struct {
     int Place;
@@ -327,9 +368,11 @@ int main(int argc, char** argv) {
   for (int i = 2; i < argc; ++i) {
     // "optN": the options dialog's pages in language N.
     if (QString::fromLocal8Bit(argv[i]).startsWith(QStringLiteral("opt"))) {
-      // "optN" or "optN-D": language N, auxiliary window design D.
-      const QStringList parts = QString::fromLocal8Bit(argv[i] + 3).split(QLatin1Char('-'));
-      ShootOptions(dir, parts[0].toInt(), parts.size() > 1 ? parts[1].toInt() : 2);
+      // "optN", "optN-D" or "optN-D=PACKDIR": language N, auxiliary window
+      // design D (4: the picture design), packs from PACKDIR.
+      const QStringList arg = QString::fromLocal8Bit(argv[i] + 3).split(QLatin1Char('='));
+      const QStringList parts = arg[0].split(QLatin1Char('-'));
+      ShootOptions(dir, parts[0].toInt(), parts.size() > 1 ? parts[1].toInt() : 2, arg.value(1));
       return 0;
     }
     // "sideN": help, about box, top ten and table menu in language N.
@@ -340,6 +383,11 @@ int main(int argc, char** argv) {
     // "looks=PACKDIR": the table in a dozen looks from the packs there.
     if (QString::fromLocal8Bit(argv[i]).startsWith(QStringLiteral("looks="))) {
       ShootLooks(dir, QString::fromLocal8Bit(argv[i] + 6));
+      return 0;
+    }
+    // "aux=PACKDIR": the auxiliary windows in every design.
+    if (QString::fromLocal8Bit(argv[i]).startsWith(QStringLiteral("aux="))) {
+      ShootAux(dir, QString::fromLocal8Bit(argv[i] + 4));
       return 0;
     }
     if (QString::fromLocal8Bit(argv[i]) == QStringLiteral("club")) {

@@ -1,0 +1,38 @@
+// Packs made for a test: picture items compiled into a binary resource file
+// by Qt's resource compiler, as the pack builder does.
+#pragma once
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+#include <utility>
+#include <vector>
+
+namespace zembra_test {
+
+inline void BuildPack(const QString& path, const std::vector<std::pair<QString, QImage>>& pngs,
+                      const std::vector<std::pair<QString, QImage>>& jpegs = {}) {
+  QTemporaryDir work;
+  QString qrc = "<RCC><qresource prefix=\"/\">\n";
+  auto add = [&](const QString& kind, const QString& name, const QImage& image, const char* format) {
+    QDir().mkpath(work.path() + "/" + kind);
+    QVERIFY(image.save(work.path() + "/" + kind + "/" + name, format));
+    qrc += "<file>" + kind + "/" + name + "</file>\n";
+  };
+  for (const auto& [name, image] : pngs) add("RCDATA", name, image, "PNG");
+  for (const auto& [name, image] : jpegs) add("JPEG", name, image, "JPEG");
+  qrc += "</qresource></RCC>\n";
+  QFile f(work.path() + "/pack.qrc");
+  QVERIFY(f.open(QIODevice::WriteOnly));
+  f.write(qrc.toUtf8());
+  f.close();
+  QProcess rcc;
+  rcc.start(ZEMBRA_RCC, {"--binary", "-o", path, work.path() + "/pack.qrc"});
+  QVERIFY(rcc.waitForFinished(30000));
+  QCOMPARE(rcc.exitCode(), 0);
+}
+
+}  // namespace zembra_test
