@@ -3,9 +3,12 @@
 #include <QApplication>
 #include <QFile>
 #include <QIcon>
+#include <QTimer>
+#include <memory>
 
 #include "resources/fonts.h"
 #include "app/main_window.h"
+#include "app/sound_media.h"
 #include "resources/words.h"
 
 int main(int argc, char** argv) {
@@ -19,5 +22,13 @@ int main(int argc, char** argv) {
   if (words.open(QIODevice::ReadOnly)) zembra::Words().Load(words.readAll().toStdString());
   zembra::TMainWindow window;
   window.show();
-  return app.exec();
+  // Sound is set up once the first picture is on the screen.
+  std::unique_ptr<zembra::TSoundMedia> sound;
+  QTimer::singleShot(0, &window, [&] {
+    sound = std::make_unique<zembra::TSoundMedia>(window.ProgramFolder());
+    zembra::SetMedia(sound.get());
+  });
+  const int code = app.exec();
+  zembra::SetMedia(nullptr);
+  return code;
 }

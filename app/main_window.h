@@ -252,6 +252,11 @@ class TMainWindow : public QWidget, private TSeat {
   bool StaleSecondClick(QEvent* e);
   bool Pumping = false;
   bool InStep = false;
+  // A waiting effect (a card played, a marriage, the stock emptied) holds
+  // the steps and the input behind it until it has been heard; the window
+  // keeps painting meanwhile.
+  bool SoundHold = false;
+  QTimer* SoundHoldTimer = nullptr;
   bool TickWaiting = false;
   bool DrawRun = false;  // drawn cards are flying from the stock
 };

@@ -5,7 +5,7 @@ namespace {
 
 class TSilentMedia : public TMedia {
  public:
-  void PlayEffect(const std::string&, bool, bool) override {}
+  int PlayEffect(const std::string&, bool, bool) override { return 0; }
   bool SpeakCard(TCardCode) override { return false; }
 };
 

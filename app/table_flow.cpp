@@ -22,6 +22,7 @@
 
 #include "resources/pack_names.h"
 #include "app/media.h"
+#include "media/effects.h"
 #include "app/pictures.h"
 #include "app/table_painter.h"
 #include "engine/dealing.h"
@@ -39,7 +40,18 @@ QString TwoLines(int a, int b) { return Row(a) + QStringLiteral("\n\r") + Row(b)
 }  // namespace
 
 void TMainWindow::PlaySound(const std::string& name, bool wait) {
-  Media().PlayEffect(name, wait, Settings.SoundOn);
+  const int holdMs = Media().PlayEffect(name, wait, Settings.SoundOn);
+  if (holdMs <= 0) return;
+  if (!SoundHoldTimer) {
+    SoundHoldTimer = new QTimer(this);
+    SoundHoldTimer->setSingleShot(true);
+    connect(SoundHoldTimer, &QTimer::timeout, this, [this] {
+      SoundHold = false;
+      Pump();
+    });
+  }
+  SoundHold = true;
+  SoundHoldTimer->start(holdMs);
 }
 
 QString TMainWindow::TextOf(const TText& t) const {
@@ -160,7 +172,7 @@ void TMainWindow::ContinueClick() {
   });
 }
 
-bool TMainWindow::TableBusy() const { return InStep || Table->Flying() || !Steps.empty(); }
+bool TMainWindow::TableBusy() const { return InStep || SoundHold || Table->Flying() || !Steps.empty(); }
 
 void TMainWindow::Input(std::function<void()> action) {
   if (TableBusy()) {
@@ -177,7 +189,7 @@ void TMainWindow::Pump() {
   if (Pumping) return;
   Pumping = true;
   bool shown = false;
-  while (!Table->Flying()) {
+  while (!Table->Flying() && !SoundHold) {
     if (!Steps.empty()) {
       const TStep step = std::move(Steps.front());
       Steps.pop_front();
@@ -247,7 +259,7 @@ void TMainWindow::ShowStep(const TEngineEvent& e) {
       View.Bubble[e.Player] = {text, e.Style};
       break;
     }
-    case TEventKind::Sound: PlaySound(e.Name); break;
+    case TEventKind::Sound: PlaySound(e.Name, EffectWaits(e.Name)); break;
     case TEventKind::ContinueButton:
       Button1->setEnabled(e.Enabled);
       if (e.Text.Kind != TText::TKind::None) Button1->setText(TextOf(e.Text));

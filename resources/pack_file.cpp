@@ -27,11 +27,16 @@ TPackReader::~TPackReader() {
   if (!Root_.isEmpty()) QResource::unregisterResource(Path_, Root_);
 }
 
-QByteArray TPackReader::Item(const QString& kind, const QString& name) const {
+QString TPackReader::ItemPath(const QString& kind, const QString& name) const {
   if (!Open_ || Root_.isEmpty()) return {};
-  const QResource r(QLatin1Char(':') + Root_ + QLatin1Char('/') + kind + QLatin1Char('/') + name);
-  if (!r.isValid()) return {};
-  return r.uncompressedData();
+  const QString path = QLatin1Char(':') + Root_ + QLatin1Char('/') + kind + QLatin1Char('/') + name;
+  return QResource(path).isValid() ? path : QString();
+}
+
+QByteArray TPackReader::Item(const QString& kind, const QString& name) const {
+  const QString path = ItemPath(kind, name);
+  if (path.isEmpty()) return {};
+  return QResource(path).uncompressedData();
 }
 
 QPixmap TPackReader::Picture(const QString& kind, const QString& name) const {

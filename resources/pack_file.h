@@ -22,6 +22,9 @@ class TPackReader {
   bool IsBuiltIn() const { return Root_.isEmpty() && Open_; }
   // The item's bytes; empty when the pack lacks it.
   QByteArray Item(const QString& kind, const QString& name) const;
+  // The item's resource path while the pack is open (":/pack-3/RCDATA/X"),
+  // for readers that take a path; empty when the pack lacks it.
+  QString ItemPath(const QString& kind, const QString& name) const;
   // A picture item (PNG for "RCDATA", else of its kind); null when missing.
   QPixmap Picture(const QString& kind, const QString& name) const;
 

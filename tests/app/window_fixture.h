@@ -29,8 +29,11 @@ using namespace zembra;
 
 class TRecordingMedia : public TMedia {
  public:
-  void PlayEffect(const std::string& name, bool, bool enabled) override {
-    if (enabled) Effects.push_back(name);
+  int PlayEffect(const std::string& name, bool wait, bool enabled) override {
+    if (!enabled) return 0;
+    Effects.push_back(name);
+    Waited.push_back(wait);
+    return wait ? HoldMs : 0;
   }
   bool SpeakCard(TCardCode code) override {
     Spoken.push_back(code);
@@ -40,7 +43,9 @@ class TRecordingMedia : public TMedia {
     return static_cast<int>(std::count(Effects.begin(), Effects.end(), name));
   }
   std::vector<std::string> Effects;
+  std::vector<bool> Waited;  // per effect: whether it held the next move
   std::vector<TCardCode> Spoken;
+  int HoldMs = 0;  // how long a waiting effect holds the table
 };
 
 inline int test_SlotOf(const TDealState& d, const char* token) {

@@ -58,6 +58,11 @@ int main(int argc, char** argv) {
       AddGraphics(pack);
       write(pack);
     }
+    if (want("OrvCVoice3.dll")) {
+      TPackWriter pack("OrvCVoice3.dll");
+      AddVoices(pack);
+      write(pack);
+    }
   } catch (const PackError& e) {
     std::fprintf(stderr, "zembra-packgen: %s\n", e.what());
     return 1;

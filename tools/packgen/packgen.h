@@ -16,5 +16,7 @@ void AddCardBacks(TPackWriter& pack);                         // backs.cpp
 void AddCardFaces(TPackWriter& a, TPackWriter& b, TPackWriter& c);  // faces.cpp
 // "OrvCGraph1.dll": window designs, "BGLilu", "GTouch", "GifA" and the rest.
 void AddGraphics(TPackWriter& pack);                          // graphics.cpp
+// "OrvCVoice3.dll": the 24 card names in ten languages, spoken by espeak-ng.
+void AddVoices(TPackWriter& pack);                            // voice.cpp
 
 }  // namespace packgen

@@ -1,0 +1,34 @@
+// The program's sound: the effects compiled into it (":/sounds/<name>")
+// and the card names of the voice pack, through one channel on which a new
+// sound cuts off the one before. The voice pack, once found, stays mapped
+// for the rest of the run.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "app/media.h"
+#include "media/effect_player.h"
+
+namespace zembra {
+
+class TPackReader;
+
+class TSoundMedia : public TMedia {
+ public:
+  // Packs are looked for in folder and then its parent.
+  explicit TSoundMedia(const QString& folder);
+  ~TSoundMedia() override;
+
+  int PlayEffect(const std::string& name, bool wait, bool enabled) override;
+  bool SpeakCard(TCardCode code) override;
+
+  TEffectPlayer& Channel() { return Player; }
+
+ private:
+  QString Folder;
+  TEffectPlayer Player;
+  std::unique_ptr<TPackReader> Voice;
+};
+
+}  // namespace zembra
