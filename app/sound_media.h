@@ -27,8 +27,10 @@ class TSoundMedia : public TMedia {
 
  private:
   QString Folder;
-  TEffectPlayer Player;
+  // Declared before the player: the voice pack stays mapped until the
+  // player has let go of its recordings.
   std::unique_ptr<TPackReader> Voice;
+  TEffectPlayer Player;
 };
 
 }  // namespace zembra
