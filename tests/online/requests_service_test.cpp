@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "../service/service_fixture.h"
+#include "online/account.h"
 #include "online/reply_rules.h"
 #include "online/requests.h"
 #include "online/service_client.h"
@@ -118,6 +119,91 @@ TEST_F(RequestsTest, ClubTablesAndStatistics) {
   TOrvStat stat;
   ASSERT_TRUE(StatRead(post, &stat));
   EXPECT_GE(stat.Stat1, 1);
+}
+
+TEST_F(RequestsTest, AccountSessions) {
+  const TServiceClient client = Client();
+  int posts = 0;
+  const TPost post = [&](const TServiceForm& f) {
+    ++posts;
+    return client.Post(f);
+  };
+  // Registered from a new game with "Play global rating" ticked: rated.
+  TAccount a;
+  a.User.Nick = "Vera";
+  a.User.Pw = "ab-cd";
+  a.User.City = "Тверь";  // a yellow city still registers
+  a.User.EMail = "vera@example.org";
+  EXPECT_EQ(RegisterAccount(post, a, true, "10.12.2026"), TRegisterResult::Registered);
+  EXPECT_EQ(a.State, TAccountState::Rated);
+  EXPECT_EQ(a.User.City, "Тверь");
+  EXPECT_EQ(a.User.DateR, "10.12.2026");
+  EXPECT_EQ(a.Members, 1);
+  EXPECT_TRUE(a.GameKnown);
+  // The same nick again: taken, logged out, no registration date.
+  TAccount b;
+  b.User = a.User;
+  EXPECT_EQ(RegisterAccount(post, b, true, "10.12.2026"), TRegisterResult::NickTaken);
+  EXPECT_EQ(b.State, TAccountState::LoggedOut);
+  EXPECT_EQ(b.User.DateR, "00.00.0000");
+
+  // Signing out sends nothing.
+  const int before = posts;
+  SignOut(a);
+  EXPECT_EQ(posts, before);
+  EXPECT_EQ(a.State, TAccountState::LoggedOut);
+  // Logged in from the menu: state 2 even for an account that played rated.
+  a.RatedPlayAllowed = false;
+  ASSERT_TRUE(LoginAccount(post, a, "Vera", "ab-cd"));
+  EXPECT_EQ(a.State, TAccountState::LoggedIn);
+  EXPECT_EQ(DecipherPassword(a.User.PwC), "ab-cd");
+  a.RatedPlayAllowed = true;
+  SignOut(a);
+  ASSERT_TRUE(LoginAccount(post, a, "Vera", "ab-cd"));
+  EXPECT_EQ(a.State, TAccountState::Rated);
+  SignOut(a);
+  EXPECT_FALSE(LoginAccount(post, a, "Vera", "wrong"));
+  EXPECT_FALSE(a.GameKnown);
+
+  // The user file: a space in the stored password logs in as "-".
+  const auto file = ReadUserFileText(UserFileText({"Vera", EncipherPassword("ab cd")}));
+  ASSERT_TRUE(file);
+  TAccount c;
+  EXPECT_TRUE(AutoLogin(post, c, file));
+  EXPECT_EQ(c.State, TAccountState::LoggedIn);
+  EXPECT_EQ(c.User.Nick, "Vera");
+  EXPECT_FALSE(AutoLogin(post, c, ReadUserFileText("Another File\nVera\nxx\n")));
+  EXPECT_EQ(c.State, TAccountState::LoggedOut);
+
+  // The window's reads: the president is the top ten's first row (the
+  // best rated account that has played).
+  TOrvGame played;
+  played.Kon = 3;
+  played.Rating = 1.25;
+  ASSERT_TRUE(GameSave(post, "Vera", "ab-cd", played));
+  TAccount d;
+  ReadAccountWindow(post, d);
+  EXPECT_EQ(d.Top[0].Nick, "Vera");
+  EXPECT_EQ(d.Members, 1);
+}
+
+TEST(UserFile, ItsPlaceAndForm) {
+  EXPECT_EQ(UserFilePath("/home/anna/Games/Zembra"), "/home/anna/Games/OrvUser.orv");
+  EXPECT_EQ(UserFilePath("/home/anna/Games/Zembra/"), "/home/anna/Games/OrvUser.orv");
+  const std::string text = UserFileText({"Anna", EncipherPassword("secret")});
+  EXPECT_EQ(text.find("secret"), std::string::npos);  // never in clear
+  const auto back = ReadUserFileText(text);
+  ASSERT_TRUE(back);
+  EXPECT_EQ(back->Nick, "Anna");
+  EXPECT_EQ(DecipherPassword(back->PwC), "secret");
+  EXPECT_FALSE(ReadUserFileText(""));
+  EXPECT_FALSE(ReadUserFileText("Orv User File\n"));
+  TInfo14 dirty;
+  dirty.Name1 = "a$b";
+  dirty.Name2 = "c~d";
+  const TInfo14 clean = CleanInfo(dirty);
+  EXPECT_EQ(clean.Name1, "a b");
+  EXPECT_EQ(clean.Name2, "c d");
 }
 
 TEST_F(RequestsTest, ADeadAddressFailsQuietly) {
