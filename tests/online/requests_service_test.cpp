@@ -5,6 +5,7 @@
 
 #include "../service/service_fixture.h"
 #include "online/account.h"
+#include "online/rating.h"
 #include "online/reply_rules.h"
 #include "online/requests.h"
 #include "online/service_client.h"
@@ -185,6 +186,50 @@ TEST_F(RequestsTest, AccountSessions) {
   ReadAccountWindow(post, d);
   EXPECT_EQ(d.Top[0].Nick, "Vera");
   EXPECT_EQ(d.Members, 1);
+}
+
+TEST_F(RequestsTest, ARatedGameAnnouncedAndWrittenBack) {
+  const TServiceClient client = Client();
+  const TPost post = client.Transport();
+  TAccount a;
+  a.User = User("Gleb", "Tver");
+  ASSERT_EQ(RegisterAccount(post, a, true, "10.12.2026"), TRegisterResult::Registered);
+  int complaints = 0;
+  ASSERT_TRUE(StartRatedGame(post, a, [&] { ++complaints; }, [](int) {}));
+  EXPECT_EQ(complaints, 0);
+  EXPECT_EQ(a.Game.Kon, 0);  // the local record stays as read
+  // The service holds the announcement: one game with the penalty.
+  TOrvGame held;
+  ASSERT_TRUE(GameRead(post, "Gleb", "pwGleb", &held));
+  EXPECT_EQ(held.Kon, 1);
+  EXPECT_NEAR(held.Rating, -2000 + 1.0 / 30, 1e-6);
+  ASSERT_TRUE(FinishRatedGame(post, a, 0, 520, 520));
+  ASSERT_TRUE(GameRead(post, "Gleb", "pwGleb", &held));
+  EXPECT_NEAR(held.Rating, 520 + 1.0 / 30, 1e-6);
+  EXPECT_EQ(held.KonL, 1);
+  EXPECT_EQ(held.Score, 520);
+  EXPECT_GE(SubmitAccountCycle(post, a, 520), 1);
+  std::array<TOrvRecord, 10> rows;
+  ASSERT_TRUE(RecordsTopTen(post, kAccountCycleTable, &rows));
+  EXPECT_EQ(rows[0].Nick, "Gleb");
+  EXPECT_EQ(rows[0].R07, "W");
+
+  // Unreachable: three attempts, each failure complained of, waits of 2
+  // and 3 s between them, and the account logged out.
+  const TServiceClient dead({"http://127.0.0.1:1/A", "http://127.0.0.1:1/R", "http://127.0.0.1:1/S",
+                             "http://127.0.0.1:1/T"});
+  std::vector<int> waits;
+  a.State = TAccountState::Rated;
+  // The read reaches the live service, every announcement the dead one.
+  const TPost split = [&](const TServiceForm& f) {
+    const bool read = !f.Fields.empty() && f.Fields.back().first == std::string(kGameTag) + "best";
+    return read ? client.Post(f) : dead.Post(f);
+  };
+  complaints = 0;
+  EXPECT_FALSE(StartRatedGame(split, a, [&] { ++complaints; }, [&](int ms) { waits.push_back(ms); }));
+  EXPECT_EQ(complaints, 3);
+  EXPECT_EQ(waits, (std::vector<int>{2000, 3000}));
+  EXPECT_EQ(a.State, TAccountState::LoggedOut);
 }
 
 TEST(UserFile, ItsPlaceAndForm) {
