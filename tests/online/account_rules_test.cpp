@@ -1,6 +1,7 @@
 // The account's field lamps and the service file's keys.
 #include <gtest/gtest.h>
 
+#include "online/club_talk.h"
 #include "online/field_check.h"
 #include "online/service_file.h"
 #include "records/options_file.h"
@@ -75,6 +76,39 @@ TEST(ServiceFile, KeysPausesNewsAndLinks) {
   EXPECT_EQ(ServiceFileValue("key=abc", "key"), "abc");
   EXPECT_EQ(ServiceFileValue("key", "key"), "");
   EXPECT_FALSE(ServiceFileValue("other=1#", "key"));
+}
+
+}  // namespace
+}  // namespace zembra
+
+namespace zembra {
+namespace {
+
+TEST(ClubTalk, ChatTextsTravelSafely) {
+  EXPECT_EQ(ChatText("a&b=c d"), "a_b_c_d");
+  EXPECT_EQ(ChatText("Привет, мир!"), "Привет,_мир!");
+  EXPECT_EQ(ChatShown("Привет,_мир!"), "Привет, мир!");
+  EXPECT_EQ(TextLength(ChatText(std::string(200, 'x'))), 80u);
+  EXPECT_EQ(ChatStamp("12:30:05", "10.12.2026", "Zembra 5.7"), "12_30_05_10.12.2026_Zembra_5.7");
+}
+
+TEST(ClubTalk, PassportNicks) {
+  EXPECT_EQ(PassportNickLamp("Incognito"), 3);
+  EXPECT_EQ(PassportNickLamp("Аня"), 2);  // accepted, yellow
+  EXPECT_EQ(PassportNickLamp("A"), 1);
+  EXPECT_EQ(PassportNickLamp("Abcdefghijklm"), 1);
+  EXPECT_EQ(PassportNickLamp("a b"), 1);
+}
+
+TEST(ClubTalk, GameCounters) {
+  const auto won = GameStatCounters(TGameKindStat::Computer, 520, false);
+  EXPECT_EQ(won, (std::array<int, 12>{1, 0, 520, 0}));
+  const auto lost = GameStatCounters(TGameKindStat::Computer, -380, true);
+  EXPECT_EQ(lost, (std::array<int, 12>{1, 1, 0, 380}));
+  EXPECT_EQ(GameStatCounters(TGameKindStat::NetDuelServer, 100, false), (std::array<int, 12>{0, 0, 0, 0, 1}));
+  EXPECT_EQ(GameStatCounters(TGameKindStat::NetDuelClient, 100, false), (std::array<int, 12>{}));
+  EXPECT_EQ(GameStatCounters(TGameKindStat::TournamentSeat1, 100, false), (std::array<int, 12>{0, 0, 0, 0, 0, 1}));
+  EXPECT_EQ(GameStatCounters(TGameKindStat::TournamentSeat2, 100, false), (std::array<int, 12>{}));
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "../service/service_fixture.h"
 #include "online/account.h"
+#include "online/club_talk.h"
 #include "online/rating.h"
 #include "online/reply_rules.h"
 #include "online/requests.h"
@@ -230,6 +231,49 @@ TEST_F(RequestsTest, ARatedGameAnnouncedAndWrittenBack) {
   EXPECT_EQ(complaints, 3);
   EXPECT_EQ(waits, (std::vector<int>{2000, 3000}));
   EXPECT_EQ(a.State, TAccountState::LoggedOut);
+}
+
+TEST_F(RequestsTest, ChatAndStatistics) {
+  const TServiceClient client = Client();
+  const TPost post = client.Transport();
+  TPassport anna;
+  anna.Nick = "Anna";
+  anna.City = "Tver";
+  const int first = SendChatMessage(post, anna, "Hello & good = luck", ChatStamp("12:00", "10.12.2026", "Zembra"));
+  ASSERT_GE(first, 1);
+  EXPECT_EQ(SendChatMessage(post, anna, "again", "x"), first + 1);
+  std::array<TOrvRecord, 10> rows;
+  ASSERT_TRUE(RecordsTopTen(post, kChatTable, &rows));
+  bool found = false;
+  for (const TOrvRecord& r : rows)
+    if (r.Score == first) {
+      found = true;
+      EXPECT_EQ(ChatShown(r.R10), "Hello   good   luck");
+      EXPECT_EQ(r.Nick, "Anna");
+      EXPECT_EQ(r.R08, "5.7f");
+    }
+  EXPECT_TRUE(found);
+
+  // The first start counts until a post of it is taken.
+  bool reported = false;
+  EXPECT_TRUE(PostLaunchStats(post, reported));
+  EXPECT_TRUE(reported);
+  TOrvStat stat;
+  ASSERT_TRUE(StatRead(post, &stat));
+  EXPECT_EQ(stat.Stat1, 1);
+  EXPECT_EQ(stat.Stat2, 1);
+  EXPECT_TRUE(PostLaunchStats(post, reported));
+  ASSERT_TRUE(StatRead(post, &stat));
+  EXPECT_EQ(stat.Stat1, 2);
+  EXPECT_EQ(stat.Stat2, 1);
+  bool again = false;
+  const TServiceClient dead({"", "", "http://127.0.0.1:1/S", ""});
+  EXPECT_FALSE(PostLaunchStats(dead.Transport(), again));
+  EXPECT_FALSE(again);
+  EXPECT_TRUE(StatResults(post, GameStatCounters(TGameKindStat::Computer, 520, false)));
+  ASSERT_TRUE(StatRead(post, &stat));
+  EXPECT_EQ(stat.StatX[0], 1);
+  EXPECT_EQ(stat.StatX[2], 520);
 }
 
 TEST(UserFile, ItsPlaceAndForm) {
