@@ -597,6 +597,7 @@ void TMainWindow::ReadOptionsFile() {
     return;
   }
   ReloadLook();
+  if (ClubAtStart) StartClub();
 }
 
 void TMainWindow::Salute(bool card) {

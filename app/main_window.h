@@ -96,6 +96,14 @@ class TMainWindow : public QWidget, private TSeat {
   void Salute(bool card);
   // Writes the options file; shows "Can`t save options!" when that fails.
   bool WriteOptionsFile();
+  // The online club: started with the options (the service file, the start
+  // notice, the login from the user file) unless ClubAtStart is cleared
+  // before the first showing (tests and screenshots stay offline).
+  bool ClubAtStart = true;
+  void StartClub();  // app/club_flow.cpp
+  class TOnlineClub* Club() const { return OnlineClub; }
+  // Shows the club's news in the attention dialog (replaceable for tests).
+  std::function<void(const QString& text, const QString& second, const QString& link)> ShowNews;
 
   // A stacked deck for the next match's first deal (tests and screenshots);
   // empty: shuffled.
@@ -257,6 +265,7 @@ class TMainWindow : public QWidget, private TSeat {
   // keeps painting meanwhile.
   bool SoundHold = false;
   QTimer* SoundHoldTimer = nullptr;
+  class TOnlineClub* OnlineClub = nullptr;
   bool TickWaiting = false;
   bool DrawRun = false;  // drawn cards are flying from the stock
 };

@@ -43,6 +43,7 @@ struct TPlayerWindow {
     for (const char* name : {kClubFileName, kNetClubFileName})
       InstallClubFile((Dir.path() + QLatin1Char('/') + QLatin1String(name)).toStdString());
     Win = std::make_unique<TMainWindow>();
+    Win->ClubAtStart = false;
     Win->SetProgramFolder(Dir.path());
     Win->ShowMessage = [this](const QString& text) { Messages << text; };
     Win->AskYesNo = [](const QString&, const QString&) { return true; };

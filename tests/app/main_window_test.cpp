@@ -19,6 +19,7 @@ class TMainWindowTest : public TWindowFixture {
   void introEndsWithAKeyRelease() {
     InstallClub();
     Win = std::make_unique<TMainWindow>();
+    Win->ClubAtStart = false;
     Win->SetProgramFolder(FolderPath());
     Win->ShowMessage = [this](const QString& text) { Messages << text; };
     Win->show();
@@ -198,6 +199,7 @@ class TMainWindowTest : public TWindowFixture {
 
   void aMissingClubFileEndsTheProgram() {
     Win = std::make_unique<TMainWindow>();
+    Win->ClubAtStart = false;
     Win->SetProgramFolder(FolderPath());  // no club files here
     Win->ShowMessage = [this](const QString& text) { Messages << text; };
     Win->show();

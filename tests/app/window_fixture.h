@@ -84,6 +84,7 @@ class TWindowFixture : public QObject {
     InstallClub();
     Win = std::make_unique<TMainWindow>();
     Win->SetProgramFolder(FolderPath());
+    Win->ClubAtStart = false;  // no club service in these tests
     Win->ShowMessage = [this](const QString& text) { Messages << text; };
     Win->RunModal = [this](QDialog& d) {
       if (auto* login = qobject_cast<TLoginDialog*>(&d)) {

@@ -19,6 +19,7 @@ using namespace zembra;
 
 std::unique_ptr<TMainWindow> TableAt(int size) {
   auto w = std::make_unique<TMainWindow>();
+  w->ClubAtStart = false;
   w->SetProgramFolder(QDir::tempPath());
   w->RunModal = [](QDialog& d) {
     if (auto* login = qobject_cast<TLoginDialog*>(&d)) login->Confirm();
@@ -47,6 +48,7 @@ void BM_StartupToIntro(benchmark::State& state) {
     QElapsedTimer t;
     t.start();
     TMainWindow w;
+    w.ClubAtStart = false;
     w.SetProgramFolder(QDir::tempPath());
     w.show();
     benchmark::DoNotOptimize(w.grab());

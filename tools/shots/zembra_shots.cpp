@@ -63,6 +63,7 @@ int ShootLanguage = -1;
 
 void Shoot(const QString& dir, int size) {
   TMainWindow w;
+  w.ClubAtStart = false;
   w.SetProgramFolder(QDir::tempPath());
   w.RunModal = [](QDialog& d) {
     if (auto* login = qobject_cast<TLoginDialog*>(&d)) {
@@ -253,6 +254,7 @@ void ShootSide(const QString& dir, int language) {
     StoreProfile({club, false}, line, true);
   }
   TMainWindow w;
+  w.ClubAtStart = false;
   w.SetProgramFolder(QDir::tempPath());
   w.RunModal = [&](QDialog& d) {
     TOrvCardsButton::StyleDialog(&d);
@@ -320,6 +322,7 @@ void ShootLooks(const QString& dir, const QString& packDir) {
     int n = 0;
     for (const TLook& look : looks) {
       TMainWindow w;
+      w.ClubAtStart = false;
       w.SetProgramFolder(game);
       w.RunModal = [](QDialog& d) {
         if (auto* login = qobject_cast<TLoginDialog*>(&d)) {

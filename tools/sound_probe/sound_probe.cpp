@@ -49,6 +49,7 @@ int main(int argc, char** argv) {
   QFile words(QStringLiteral(":/text/words.tsv"));
   if (words.open(QIODevice::ReadOnly)) Words().Load(words.readAll().toStdString());
   TMainWindow w;
+  w.ClubAtStart = false;
   w.SetProgramFolder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::tempPath());
   w.RunModal = [](QDialog& d) {
     if (auto* login = qobject_cast<TLoginDialog*>(&d)) {

@@ -1,0 +1,94 @@
+// The window's start in the online club, against the real club service on
+// loopback: the news of the service file, the start notice counted once,
+// and the login from the user file beside the program's folder.
+#include <QDir>
+
+#include "../service/service_process.h"
+#include "online/online_club.h"
+#include "online/requests.h"
+#include "online/service_client.h"
+#include "records/file_store.h"
+#include "window_fixture.h"
+
+using namespace zembra;
+using namespace zembra_test;
+
+class TClubStartTest : public TWindowFixture {
+  Q_OBJECT
+
+ private Q_SLOTS:
+  void init() { FixtureInit(); }
+  void cleanup() { FixtureCleanup(); }
+
+  void theWindowJoinsTheClubAtStart() {
+    const QString data = FolderPath() + "/service";
+    QVERIFY(QDir().mkpath(data));
+    QVERIFY(WriteFileAtomically((data + "/service.txt").toStdString(),
+                                "AccPath={enc:/AccountService}#\nStatPath={enc:/StatsService}#\n"
+                                "NewsZembra5.3=Y#A new season#starts today#http://club.example/news#0#\n"));
+    service::test::TServiceProcess service;
+    QVERIFY(service.Start(data.toStdString(), ""));
+    const std::string base = "http://127.0.0.1:" + std::to_string(service.Port());
+    // An account, and its user file beside the program's folder.
+    const TServiceClient direct({base + "/AccountService", base + "/RecordsService", base + "/StatsService", ""});
+    TOrvUser anna;
+    anna.Nick = "Anna";
+    anna.Pw = "pwAnna";
+    anna.City = "Tver";
+    anna.Country1 = "Russia";
+    anna.Country2 = "1-001";
+    anna.Sex = "W";
+    anna.EMail = "anna@example.org";
+    QCOMPARE(AccountRegister(direct.Transport(), anna), TRegisterResult::Registered);
+
+    InstallClub();
+    const QString game = FolderPath() + "/game";
+    QVERIFY(QDir().mkpath(game));
+    for (const char* f : {"Zembra.clb", "Zembra.net"}) QFile::copy(FolderPath() + "/" + f, game + "/" + f);
+    QVERIFY(WriteFileAtomically((FolderPath() + "/OrvUser.orv").toStdString(),
+                                UserFileText({"Anna", EncipherPassword("pwAnna")})));
+    Win = std::make_unique<TMainWindow>();
+    Win->ClubAtStart = false;
+    Win->SetProgramFolder(game);
+    QStringList news;
+    Win->ShowNews = [&](const QString& text, const QString& second, const QString& link) {
+      news << text << second << link;
+    };
+    Win->ShowMessage = [this](const QString& text) { Messages << text; };
+    Win->show();
+    Win->Options().TopTenAddress = base + "/RecordsService";
+    Win->Options().StatsAddress = base + "/StatsService";
+    Win->Options().StatsReported = false;  // a first start
+    Win->StartClub();
+    QVERIFY(Win->Club()->Busy());  // the window goes on while the club answers
+    QTRY_VERIFY_WITH_TIMEOUT(!Win->Club()->Busy(), 10000);
+    QCOMPARE(news, (QStringList{"A new season", "starts today", "http://club.example/news"}));
+    QVERIFY(Win->Club()->Account().LoggedIn());
+    QCOMPARE(QString::fromStdString(Win->Club()->Account().User.City), QStringLiteral("Tver"));
+    QVERIFY(Win->Options().StatsReported);
+    TOrvStat stat;
+    QVERIFY(StatRead(direct.Transport(), &stat));
+    QCOMPARE(stat.Stat1, 1);
+    QCOMPARE(stat.Stat2, 1);
+    QVERIFY(Messages.isEmpty());
+  }
+
+  void aDeadClubLeavesTheWindowAsItWas() {
+    Open();
+    Win->Options().TopTenAddress = "http://127.0.0.1:1/RecordsService";
+    Win->Options().StatsAddress = "http://127.0.0.1:1/StatsService";
+    Win->Options().StatsReported = false;
+    bool newsShown = false;
+    Win->ShowNews = [&](const QString&, const QString&, const QString&) { newsShown = true; };
+    Win->StartClub();
+    QTRY_VERIFY_WITH_TIMEOUT(!Win->Club()->Busy(), 10000);
+    QVERIFY(!newsShown);
+    QVERIFY(!Win->Club()->Account().LoggedIn());
+    QVERIFY(!Win->Options().StatsReported);  // counted at the next start
+    QVERIFY(Messages.isEmpty());
+  }
+};
+
+ZEMBRA_WINDOW_TEST_MAIN(TClubStartTest)
+
+#include "club_start_test.moc"
