@@ -2,9 +2,12 @@
 // notice, the login from the user file) and what the account's state shows.
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPainterPath>
 
 #include "app/main_window.h"
 #include "online/online_club.h"
+#include "online/stats_window.h"
 #include "resources/text.h"
 
 namespace zembra {
@@ -39,6 +42,116 @@ void TMainWindow::StartClub() {
     Settings.StatsReported = reported;
     WriteOptionsFile();
   });
+}
+
+namespace {
+
+// The side icons: a globe, a bar chart, a player, a speech bubble; gold on
+// a dark disc, drawn at any size.
+QPixmap ClubIconPicture(int kind, int size) {
+  QPixmap pm(size, size);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  const double s = size / 64.0;
+  p.scale(s, s);
+  QRadialGradient disc(QPointF(26, 22), 40);
+  disc.setColorAt(0, QColor(40, 110, 60));
+  disc.setColorAt(1, QColor(8, 40, 20));
+  p.setPen(QPen(QColor(212, 175, 55), 3));
+  p.setBrush(disc);
+  p.drawEllipse(QRectF(3, 3, 58, 58));
+  const QColor gold(240, 205, 90);
+  p.setPen(QPen(gold, 3.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(Qt::NoBrush);
+  switch (kind) {
+    case 0:  // world top ten: a globe
+      p.drawEllipse(QRectF(16, 16, 32, 32));
+      p.drawEllipse(QRectF(25, 16, 14, 32));
+      p.drawLine(QPointF(16, 32), QPointF(48, 32));
+      p.drawLine(QPointF(19, 24), QPointF(45, 24));
+      p.drawLine(QPointF(19, 40), QPointF(45, 40));
+      break;
+    case 1:  // statistics: bars
+      p.setBrush(gold);
+      p.setPen(Qt::NoPen);
+      p.drawRect(QRectF(17, 34, 8, 14));
+      p.drawRect(QRectF(28, 24, 8, 24));
+      p.drawRect(QRectF(39, 16, 8, 32));
+      break;
+    case 2: {  // account: a player
+      p.setBrush(gold);
+      p.setPen(Qt::NoPen);
+      p.drawEllipse(QRectF(25, 14, 14, 14));
+      QPainterPath body;
+      body.moveTo(17, 50);
+      body.cubicTo(17, 32, 47, 32, 47, 50);
+      body.closeSubpath();
+      p.drawPath(body);
+      break;
+    }
+    default: {  // chat: a speech bubble
+      QPainterPath b;
+      b.addRoundedRect(QRectF(14, 16, 36, 24), 8, 8);
+      b.moveTo(22, 40);
+      b.lineTo(20, 50);
+      b.lineTo(31, 40);
+      p.drawPath(b.simplified());
+      p.setBrush(gold);
+      p.setPen(Qt::NoPen);
+      for (int i = 0; i < 3; ++i) p.drawEllipse(QPointF(23 + i * 9, 28), 2.5, 2.5);
+      break;
+    }
+  }
+  return pm;
+}
+
+}  // namespace
+
+void TMainWindow::BuildClubIcons() {
+  if (!ClubIcons.empty()) return;
+  for (int kind = 0; kind < 4; ++kind) {
+    auto* b = new QPushButton(this);
+    b->setFlat(true);
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setCursor(Qt::PointingHandCursor);
+    b->setStyleSheet(QStringLiteral("QPushButton { border: none; background: transparent; }"));
+    ClubIcons.push_back(b);
+  }
+  connect(ClubIcons[1], &QPushButton::clicked, this, &TMainWindow::OpenStatistics);
+  // The world top ten, the account and the chat come with their windows;
+  // until the club answers their icons stay dim.
+  for (int i : {0, 2, 3}) ClubIcons[static_cast<size_t>(i)]->setEnabled(false);
+  LayOutClubIcons();
+}
+
+void TMainWindow::LayOutClubIcons() {
+  if (ClubIcons.empty()) return;
+  const TScale& sc = View.Layout.Scale;
+  // Their names: the captions of their windows.
+  const QString names[] = {QStringLiteral("World Top Ten"), Row(182), Row(196), Row(178)};
+  for (size_t i = 0; i < ClubIcons.size(); ++i) {
+    const TRect r = ScaleRect({30 + static_cast<int>(i) * 46, 440, 40, 40}, sc);
+    QPushButton* b = ClubIcons[i];
+    b->setGeometry(r.X, r.Y, r.W, r.H);
+    b->setIcon(QIcon(ClubIconPicture(static_cast<int>(i), r.W)));
+    b->setIconSize(QSize(r.W, r.H));
+    b->setToolTip(names[i]);
+    b->setAccessibleName(names[i]);
+  }
+}
+
+void TMainWindow::SetClubIconsVisible(bool on) {
+  for (QPushButton* b : ClubIcons) b->setVisible(on);
+}
+
+void TMainWindow::OpenStatistics() {
+  if (TableBusy()) return;
+  if (!OnlineClub) StartClub();
+  PlaySound("WOpenFo");
+  TFormStats window(*OnlineClub, Settings, Folder, this);
+  window.SaveOptions = [this] { WriteOptionsFile(); };
+  RunModal(window);
 }
 
 }  // namespace zembra

@@ -146,6 +146,8 @@ TMainWindow::TMainWindow(QWidget* parent) : QWidget(parent) {
   ShowTable(false);
   for (auto* b : PlayerButtons) b->hide();
   for (auto* b : {Button6, Button9, Button10, Button11, BMode, BHistory}) b->hide();
+  BuildClubIcons();
+  SetClubIconsVisible(false);
   Timer1->start(20);
 }
 
@@ -324,6 +326,7 @@ void TMainWindow::ApplyLayout() {
     right[i]->setGeometry(r.X, r.Y, r.W, r.H);
     right[i]->setFont(f);
   }
+  LayOutClubIcons();
   Button1->setGeometry(l.Continue.X, l.Continue.Y, l.Continue.W, l.Continue.H);
   Button2->setGeometry(l.Exit.X, l.Exit.Y, l.Exit.W, l.Exit.H);
   const TRect chat = ScaleRect({600, 462, 110, 26}, sc);
@@ -434,6 +437,7 @@ void TMainWindow::ShowMenu() {
   ShowTable(false);
   for (auto* b : PlayerButtons) b->show();
   for (auto* b : {Button6, Button9, Button10, Button11, BMode, BHistory}) b->show();
+  SetClubIconsVisible(true);
   Panel4->show();
   RefreshRecentPlayers();
   for (QAction* a : {ActGenCount, ActQuit, ActChangeName}) a->setEnabled(false);

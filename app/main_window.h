@@ -102,6 +102,7 @@ class TMainWindow : public QWidget, private TSeat {
   bool ClubAtStart = true;
   void StartClub();  // app/club_flow.cpp
   class TOnlineClub* Club() const { return OnlineClub; }
+  QPushButton* ClubIcon(int i) const { return ClubIcons.at(static_cast<size_t>(i)); }
   // Shows the club's news in the attention dialog (replaceable for tests).
   std::function<void(const QString& text, const QString& second, const QString& link)> ShowNews;
 
@@ -266,6 +267,13 @@ class TMainWindow : public QWidget, private TSeat {
   bool SoundHold = false;
   QTimer* SoundHoldTimer = nullptr;
   class TOnlineClub* OnlineClub = nullptr;
+  // The menu's side icons of the online club (app/club_flow.cpp): world top
+  // ten, statistics, account, chat.
+  std::vector<QPushButton*> ClubIcons;
+  void BuildClubIcons();
+  void LayOutClubIcons();
+  void SetClubIconsVisible(bool on);
+  void OpenStatistics();
   bool TickWaiting = false;
   bool DrawRun = false;  // drawn cards are flying from the stock
 };

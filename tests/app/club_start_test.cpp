@@ -5,6 +5,7 @@
 
 #include "../service/service_process.h"
 #include "online/online_club.h"
+#include "online/stats_window.h"
 #include "online/requests.h"
 #include "online/service_client.h"
 #include "records/file_store.h"
@@ -71,6 +72,51 @@ class TClubStartTest : public TWindowFixture {
     QCOMPARE(stat.Stat1, 1);
     QCOMPARE(stat.Stat2, 1);
     QVERIFY(Messages.isEmpty());
+  }
+
+  void statisticsAndTheOneLike() {
+    const QString data = FolderPath() + "/service";
+    QVERIFY(QDir().mkpath(data));
+    service::test::TServiceProcess service;
+    QVERIFY(service.Start(data.toStdString(), ""));
+    const std::string base = "http://127.0.0.1:" + std::to_string(service.Port());
+    TOnlineClub club(base + "/RecordsService", base + "/StatsService", FolderPath());
+    TSettings s;
+    s.LikeSent = false;
+    s.TopTenNick = "Incognito";
+    int saved = 0;
+    {
+      TFormStats w(club, s, FolderPath(), nullptr);
+      QTRY_VERIFY_WITH_TIMEOUT(!club.Busy(), 5000);
+      QCOMPARE(w.Value(0)->text(), QStringLiteral("0"));
+      QCOMPARE(w.Value(2)->text(), QStringLiteral("0"));
+      // The default nick asks for one; a one-letter nick is asked again.
+      QStringList answers{QStringLiteral("A"), QStringLiteral("Vera")};
+      int asked = 0;
+      w.AskNick = [&]() -> std::optional<QString> { return answers.value(asked++); };
+      w.SaveOptions = [&] { ++saved; };
+      QVERIFY(w.LikeButton()->isEnabled());
+      w.PressLike();
+      QCOMPARE(asked, 2);
+      QCOMPARE(s.TopTenNick, std::string("Vera"));
+      QTRY_VERIFY_WITH_TIMEOUT(!club.Busy(), 5000);
+      QVERIFY(s.LikeSent);
+      QCOMPARE(saved, 1);
+      QCOMPARE(w.Value(2)->text(), QStringLiteral("1"));
+      QCOMPARE(w.Value(3)->text(), QStringLiteral("Vera"));
+      QVERIFY(!w.LikeButton()->isEnabled());
+    }
+    // Opened again (also after a restart) the like cannot be sent twice.
+    TFormStats again(club, s, FolderPath(), nullptr);
+    QVERIFY(!again.LikeButton()->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(!club.Busy(), 5000);
+    QCOMPARE(again.Value(2)->text(), QStringLiteral("1"));
+    QCOMPARE(again.Value(3)->text(), QStringLiteral("Vera"));
+    // A dead club: "No Connect" in place of the first value.
+    TOnlineClub dead("http://127.0.0.1:1/RecordsService", "http://127.0.0.1:1/StatsService", FolderPath());
+    TFormStats off(dead, s, FolderPath(), nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(!dead.Busy(), 10000);
+    QCOMPARE(off.Value(0)->text(), QStringLiteral("No Connect"));
   }
 
   void aDeadClubLeavesTheWindowAsItWas() {

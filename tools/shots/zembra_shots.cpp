@@ -23,6 +23,8 @@
 #include "app/table_painter.h"
 #include "records/options_dialog.h"
 #include "records/speed_dialog.h"
+#include "online/online_club.h"
+#include "online/stats_window.h"
 #include <QTabWidget>
 #include "engine/rules.h"
 #include "resources/words.h"
@@ -195,6 +197,24 @@ void ShootAux(const QString& dir, const QString& packs) {
     speed.grab().save(QStringLiteral("%1/aux-speed-lang%2.png").arg(dir).arg(language));
   }
   Language() = 0;
+}
+
+// The online club's windows against a club service at base ("http://host:port").
+void ShootOnline(const QString& dir, const QString& base) {
+  const std::string b = base.toStdString();
+  for (int design : {2, 4}) {
+    TSettings s;
+    s.AuxPictureDesign = design == 4;
+    s.LikeSent = false;
+    TOnlineClub club(b + "/RecordsService", b + "/StatsService", QDir::tempPath());
+    TFormStats stats(club, s, QStringLiteral(ZEMBRA_PACK_DIR), nullptr);
+    stats.show();
+    QElapsedTimer t;
+    t.start();
+    do WaitMs(50);
+    while (club.Busy() && t.elapsed() < 5000);
+    stats.grab().save(QStringLiteral("%1/online-stats-design%2.png").arg(dir).arg(design));
+  }
 }
 
 // The club's windows on a small made-up club: top ten, history, general
@@ -386,6 +406,11 @@ int main(int argc, char** argv) {
     // "looks=PACKDIR": the table in a dozen looks from the packs there.
     if (QString::fromLocal8Bit(argv[i]).startsWith(QStringLiteral("looks="))) {
       ShootLooks(dir, QString::fromLocal8Bit(argv[i] + 6));
+      return 0;
+    }
+    // "online=BASEURL": the online club's windows against that service.
+    if (QString::fromLocal8Bit(argv[i]).startsWith(QStringLiteral("online="))) {
+      ShootOnline(dir, QString::fromLocal8Bit(argv[i] + 7));
       return 0;
     }
     // "aux=PACKDIR": the auxiliary windows in every design.
