@@ -6,6 +6,7 @@
 #include <QPainterPath>
 
 #include "app/main_window.h"
+#include "online/chat_window.h"
 #include "online/online_club.h"
 #include "online/stats_window.h"
 #include "resources/text.h"
@@ -119,9 +120,9 @@ void TMainWindow::BuildClubIcons() {
     ClubIcons.push_back(b);
   }
   connect(ClubIcons[1], &QPushButton::clicked, this, &TMainWindow::OpenStatistics);
-  // The world top ten, the account and the chat come with their windows;
-  // until the club answers their icons stay dim.
-  for (int i : {0, 2, 3}) ClubIcons[static_cast<size_t>(i)]->setEnabled(false);
+  connect(ClubIcons[3], &QPushButton::clicked, this, &TMainWindow::OpenChat);
+  // The world top ten and the account come with their windows.
+  for (int i : {0, 2}) ClubIcons[static_cast<size_t>(i)]->setEnabled(false);
   LayOutClubIcons();
 }
 
@@ -151,6 +152,19 @@ void TMainWindow::OpenStatistics() {
   PlaySound("WOpenFo");
   TFormStats window(*OnlineClub, Settings, Folder, this);
   window.SaveOptions = [this] { WriteOptionsFile(); };
+  RunModal(window);
+}
+
+void TMainWindow::OpenChat() {
+  if (TableBusy()) return;
+  if (!OnlineClub) StartClub();
+  PlaySound("WOpenFo");
+  if (OnlineClub->ServiceFile().ChatPaused) {
+    ShowMessage(Row(155));
+    return;
+  }
+  TFormChat window(*OnlineClub, Settings, Folder, this);
+  window.ShowMessage = ShowMessage;
   RunModal(window);
 }
 

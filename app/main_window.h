@@ -274,6 +274,7 @@ class TMainWindow : public QWidget, private TSeat {
   void LayOutClubIcons();
   void SetClubIconsVisible(bool on);
   void OpenStatistics();
+  void OpenChat();
   bool TickWaiting = false;
   bool DrawRun = false;  // drawn cards are flying from the stock
 };

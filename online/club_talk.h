@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "online/field_check.h"
 #include "online/requests.h"
 
 namespace zembra {

@@ -47,6 +47,8 @@ class TOnlineClub : public QObject {
   bool Busy() const { return Runner.Busy(); }
   TRequestRunner& Requests() { return Runner; }
   QString UserFile() const { return UserFilePath_; }
+  // The highest chat message number the player has seen in this run.
+  int LastSeenMessage = 0;
   bool UserFileSaved() const;
   bool SaveUserFile();
   bool DeleteUserFile();

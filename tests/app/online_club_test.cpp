@@ -1,11 +1,14 @@
-// The window's start in the online club, against the real club service on
-// loopback: the news of the service file, the start notice counted once,
-// and the login from the user file beside the program's folder.
+// The online club from the window: its start (news, the start notice,
+// the login from the user file), the statistics with the one like, and the
+// chat, against the real club service on loopback.
 #include <QDir>
 
 #include "../service/service_process.h"
 #include "online/online_club.h"
 #include "online/stats_window.h"
+#include "online/chat_window.h"
+#include <QLineEdit>
+#include <QListWidget>
 #include "online/requests.h"
 #include "online/service_client.h"
 #include "records/file_store.h"
@@ -14,7 +17,7 @@
 using namespace zembra;
 using namespace zembra_test;
 
-class TClubStartTest : public TWindowFixture {
+class TOnlineClubTest : public TWindowFixture {
   Q_OBJECT
 
  private Q_SLOTS:
@@ -119,6 +122,40 @@ class TClubStartTest : public TWindowFixture {
     QCOMPARE(off.Value(0)->text(), QStringLiteral("No Connect"));
   }
 
+  void chatMessagesGoAndCome() {
+    const QString data = FolderPath() + "/service";
+    QVERIFY(QDir().mkpath(data));
+    service::test::TServiceProcess service;
+    QVERIFY(service.Start(data.toStdString(), ""));
+    const std::string base = "http://127.0.0.1:" + std::to_string(service.Port());
+    TOnlineClub club(base + "/RecordsService", base + "/StatsService", FolderPath());
+    TSettings s;
+    s.TopTenNick = "Incognito";
+    s.TopTenCity = "Moscow";
+    s.TopTenCountry = "1-001";
+    s.TopTenSex = "W";
+    TFormChat w(club, s, FolderPath(), nullptr);
+    QStringList refusals;
+    w.ShowMessage = [&](const QString& t) { refusals << t; };
+    QTRY_VERIFY_WITH_TIMEOUT(!club.Busy(), 5000);
+    QCOMPARE(w.Messages()->count(), 0);
+    QVERIFY(w.Input()->isEnabled());
+    w.Input()->setText(QStringLiteral("Hello & welcome = all"));
+    w.Send();
+    QTRY_VERIFY_WITH_TIMEOUT(!club.Busy() && w.Messages()->count() == 1, 5000);
+    const QString shown = w.Messages()->item(0)->text();
+    QVERIFY2(shown.startsWith(QStringLiteral("1. Incognito, Moscow")), qPrintable(shown));
+    QVERIFY2(shown.endsWith(QStringLiteral("\nHello   welcome   all")), qPrintable(shown));
+    QVERIFY(w.Input()->text().isEmpty());
+    QVERIFY(!w.Input()->isEnabled());  // until the refresh timer's next tick
+    QCOMPARE(club.LastSeenMessage, 1);
+    QVERIFY(!w.RefreshButton()->isVisible());
+    // A red passport city closes the line.
+    s.TopTenCity = "A";
+    QVERIFY(!w.MayWrite());
+    QVERIFY(refusals.isEmpty());
+  }
+
   void aDeadClubLeavesTheWindowAsItWas() {
     Open();
     Win->Options().TopTenAddress = "http://127.0.0.1:1/RecordsService";
@@ -135,6 +172,6 @@ class TClubStartTest : public TWindowFixture {
   }
 };
 
-ZEMBRA_WINDOW_TEST_MAIN(TClubStartTest)
+ZEMBRA_WINDOW_TEST_MAIN(TOnlineClubTest)
 
-#include "club_start_test.moc"
+#include "online_club_test.moc"
