@@ -9,6 +9,8 @@
 #include "online/chat_window.h"
 #include "online/online_club.h"
 #include "online/stats_window.h"
+#include "online/world_top_ten.h"
+#include "resources/packs.h"
 #include "resources/text.h"
 
 namespace zembra {
@@ -121,8 +123,9 @@ void TMainWindow::BuildClubIcons() {
   }
   connect(ClubIcons[1], &QPushButton::clicked, this, &TMainWindow::OpenStatistics);
   connect(ClubIcons[3], &QPushButton::clicked, this, &TMainWindow::OpenChat);
-  // The world top ten and the account come with their windows.
-  for (int i : {0, 2}) ClubIcons[static_cast<size_t>(i)]->setEnabled(false);
+  connect(ClubIcons[0], &QPushButton::clicked, this, &TMainWindow::OpenWorldTopTen);
+  // The account comes with its window.
+  ClubIcons[2]->setEnabled(false);
   LayOutClubIcons();
 }
 
@@ -165,6 +168,19 @@ void TMainWindow::OpenChat() {
   }
   TFormChat window(*OnlineClub, Settings, Folder, this);
   window.ShowMessage = ShowMessage;
+  RunModal(window);
+}
+
+void TMainWindow::OpenWorldTopTen() {
+  if (TableBusy()) return;
+  if (!OnlineClub) StartClub();
+  PlaySound("WOpenFo");
+  if (OnlineClub->ServiceFile().RecordsPaused) {
+    ShowMessage(Row(154));
+    return;
+  }
+  TFormWorldTopTen window(*OnlineClub, Settings, Folder, PackLoadable(Folder.toStdString(), kPackGraphics),
+                          TFormWorldTopTen::NextTable(), this);
   RunModal(window);
 }
 

@@ -275,6 +275,7 @@ class TMainWindow : public QWidget, private TSeat {
   void SetClubIconsVisible(bool on);
   void OpenStatistics();
   void OpenChat();
+  void OpenWorldTopTen();
   bool TickWaiting = false;
   bool DrawRun = false;  // drawn cards are flying from the stock
 };

@@ -7,6 +7,9 @@
 #include "online/online_club.h"
 #include "online/stats_window.h"
 #include "online/chat_window.h"
+#include "online/world_top_ten.h"
+#include <QTableWidget>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include "online/requests.h"
@@ -154,6 +157,59 @@ class TOnlineClubTest : public TWindowFixture {
     s.TopTenCity = "A";
     QVERIFY(!w.MayWrite());
     QVERIFY(refusals.isEmpty());
+  }
+
+  void theWorldTopTenShowsItsTables() {
+    const QString data = FolderPath() + "/service";
+    QVERIFY(QDir().mkpath(data));
+    service::test::TServiceProcess service;
+    QVERIFY(service.Start(data.toStdString(), ""));
+    const std::string base = "http://127.0.0.1:" + std::to_string(service.Port());
+    TOnlineClub club(base + "/RecordsService", base + "/StatsService", FolderPath());
+    const TServiceClient direct({base + "/AccountService", base + "/RecordsService", base + "/StatsService", ""});
+    const char* nicks[] = {"Boris", "Vera", "Gleb"};
+    for (int i = 0; i < 3; ++i) {
+      TOrvRecord r;
+      r.Nick = nicks[i];
+      r.City = "Tver";
+      r.Country = "1-001";
+      r.Score = 300 * (i + 1);
+      r.R07 = i == 1 ? "W" : "M";
+      r.R09 = r.R10 = "#";
+      QVERIFY(RecordSubmit(direct.Transport(), 8, r) >= 1);
+    }
+    InstallClub();
+    TSettings s;
+    s.TopTenNick = "Boris";
+    s.TopTenCity = "Tver";
+    TFormWorldTopTen w(club, s, FolderPath(), false, 3, nullptr);
+    // Without the graphics pack only the three score tables are offered.
+    QCOMPARE(int(w.TableButtons().size()), 3);
+    QTRY_VERIFY_WITH_TIMEOUT(!club.Busy(), 5000);
+    QCOMPARE(w.Heading()->text(), QStringLiteral("WINDOWS. SCORE. GAMES IN CYCLE"));
+    QCOMPARE(w.Grid()->rowCount(), 3);
+    QCOMPARE(w.Grid()->item(0, 2)->text(), QStringLiteral("Gleb"));
+    QCOMPARE(w.Grid()->item(0, 5)->text(), QStringLiteral("900"));
+    QCOMPARE(w.CountLabel()->text(), QString::fromStdString(W(162)) + QStringLiteral(": 3"));
+    bool around = false;
+    for (int r = 0; r < w.AroundGrid()->rowCount(); ++r) around = around || w.AroundGrid()->item(r, 1)->text() == "Boris";
+    QVERIFY(around);
+    QVERIFY(!w.RefreshButton()->isVisible());
+    QCOMPARE(TFormWorldTopTen::NextTable(), 3);
+    // The Android table is empty here; the local table comes from the club file.
+    w.ShowTable(4);
+    QTRY_VERIFY_WITH_TIMEOUT(!club.Busy(), 5000);
+    QCOMPARE(w.Grid()->rowCount(), 0);
+    QCOMPARE(TFormWorldTopTen::NextTable(), 4);
+    w.ShowTable(6);
+    QCOMPARE(w.Heading()->text(), QStringLiteral("WINDOWS. LOCAL GAMES WITH PC"));
+    QCOMPARE(TFormWorldTopTen::NextTable(), 3);
+    // A dead club: "No Connect" in the table's place.
+    TOnlineClub dead("http://127.0.0.1:1/RecordsService", "http://127.0.0.1:1/StatsService", FolderPath());
+    TFormWorldTopTen off(dead, s, FolderPath(), true, 1, nullptr);
+    QCOMPARE(int(off.TableButtons().size()), 7);
+    QTRY_VERIFY_WITH_TIMEOUT(!dead.Busy(), 10000);
+    QCOMPARE(off.Grid()->item(0, 2)->text(), QStringLiteral("No Connect"));
   }
 
   void aDeadClubLeavesTheWindowAsItWas() {

@@ -25,6 +25,8 @@
 #include "records/speed_dialog.h"
 #include "online/online_club.h"
 #include "online/stats_window.h"
+#include "online/world_top_ten.h"
+#include "online/chat_window.h"
 #include <QTabWidget>
 #include "engine/rules.h"
 #include "resources/words.h"
@@ -214,6 +216,19 @@ void ShootOnline(const QString& dir, const QString& base) {
     do WaitMs(50);
     while (club.Busy() && t.elapsed() < 5000);
     stats.grab().save(QStringLiteral("%1/online-stats-design%2.png").arg(dir).arg(design));
+    TFormWorldTopTen top(club, s, QStringLiteral(ZEMBRA_PACK_DIR), true, 3, nullptr);
+    top.show();
+    t.restart();
+    do WaitMs(50);
+    while (club.Busy() && t.elapsed() < 5000);
+    top.grab().save(QStringLiteral("%1/online-topten-design%2.png").arg(dir).arg(design));
+    s.TopTenNick = "Anna";
+    TFormChat chat(club, s, QStringLiteral(ZEMBRA_PACK_DIR), nullptr);
+    chat.show();
+    t.restart();
+    do WaitMs(50);
+    while (club.Busy() && t.elapsed() < 5000);
+    chat.grab().save(QStringLiteral("%1/online-chat-design%2.png").arg(dir).arg(design));
   }
 }
 
