@@ -1,12 +1,14 @@
 // The main window's side of the online club: the start-up (news, the start
 // notice, the login from the user file) and what the account's state shows.
 #include <QLabel>
+#include <algorithm>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
 
 #include "app/main_window.h"
 #include "online/chat_window.h"
+#include "online/club_talk.h"
 #include "online/online_club.h"
 #include "online/stats_window.h"
 #include "online/world_top_ten.h"
@@ -182,6 +184,17 @@ void TMainWindow::OpenWorldTopTen() {
   TFormWorldTopTen window(*OnlineClub, Settings, Folder, PackLoadable(Folder.toStdString(), kPackGraphics),
                           TFormWorldTopTen::NextTable(), this);
   RunModal(window);
+}
+
+void TMainWindow::PostMatchStats(int result, bool cycleDone) {
+  if (!OnlineClub) return;
+  TGameKindStat kind = TGameKindStat::Computer;
+  if (Mode.Kind == TPlayKind::DuelServer) kind = TGameKindStat::NetDuelServer;
+  if (Mode.Kind == TPlayKind::DuelClient) kind = TGameKindStat::NetDuelClient;
+  if (Mode.Tournament()) kind = Mode.TournamentSeat == 1 ? TGameKindStat::TournamentSeat1 : TGameKindStat::TournamentSeat2;
+  const std::array<int, 12> counters = GameStatCounters(kind, result, cycleDone);
+  if (std::all_of(counters.begin(), counters.end(), [](int v) { return v == 0; })) return;
+  OnlineClub->Request<bool>([counters](const TPost& post) { return StatResults(post, counters); }, [](bool) {});
 }
 
 }  // namespace zembra

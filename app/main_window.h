@@ -276,6 +276,8 @@ class TMainWindow : public QWidget, private TSeat {
   void OpenStatistics();
   void OpenChat();
   void OpenWorldTopTen();
+  // The finished match's counters to the club's statistics (silent).
+  void PostMatchStats(int result, bool cycleDone);
   bool TickWaiting = false;
   bool DrawRun = false;  // drawn cards are flying from the stock
 };

@@ -23,6 +23,7 @@
 #include "resources/pack_names.h"
 #include "app/media.h"
 #include "media/effects.h"
+#include "online/rating.h"
 #include "app/pictures.h"
 #include "app/table_painter.h"
 #include "engine/dealing.h"
@@ -395,6 +396,7 @@ void TMainWindow::FinishMatch() {
   const THistoryStamp stamp = HistoryStampAt(now.date().year(), now.date().month(), now.date().day(),
                                              now.time().hour(), now.time().minute());
   const TRecordsResult r = RecordMatch(outcome, place, stamp);
+  PostMatchStats(outcome.MatchResult, outcome.MatchNo % kCycleGames == 0);
   View.WaitBanner = false;
   Rating = r.Rating;
   ++Finished;

@@ -212,6 +212,30 @@ class TOnlineClubTest : public TWindowFixture {
     QCOMPARE(off.Grid()->item(0, 2)->text(), QStringLiteral("No Connect"));
   }
 
+  void aFinishedMatchIsCountedInTheStatistics() {
+    const QString data = FolderPath() + "/service";
+    QVERIFY(QDir().mkpath(data));
+    service::test::TServiceProcess service;
+    QVERIFY(service.Start(data.toStdString(), ""));
+    const std::string base = "http://127.0.0.1:" + std::to_string(service.Port());
+    Open();
+    Win->Options().TopTenAddress = base + "/RecordsService";
+    Win->Options().StatsAddress = base + "/StatsService";
+    Win->StartClub();
+    QTRY_VERIFY_WITH_TIMEOUT(!Win->Club()->Busy(), 10000);
+    PlayMatchToEnd();
+    const int result = Win->GameState().Count.Count_ScoCur.empty() ? 0 : std::stoi(Win->GameState().Count.Count_ScoCur);
+    QTest::mouseClick(Win->ExitButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(!Win->Club()->Busy(), 10000);
+    TOrvStat stat;
+    const TServiceClient direct({"", base + "/RecordsService", base + "/StatsService", ""});
+    QVERIFY(StatRead(direct.Transport(), &stat));
+    QCOMPARE(stat.StatX[0], 1);  // one game with the computer
+    QCOMPARE(stat.StatX[1], 0);  // no cycle completed
+    QCOMPARE(stat.StatX[2], result > 0 ? result : 0);
+    QCOMPARE(stat.StatX[3], result < 0 ? -result : 0);
+  }
+
   void aDeadClubLeavesTheWindowAsItWas() {
     Open();
     Win->Options().TopTenAddress = "http://127.0.0.1:1/RecordsService";
