@@ -16,5 +16,8 @@ void AddCardBacks(TPackWriter& pack);                         // backs.cpp
 void AddCardFaces(TPackWriter& a, TPackWriter& b, TPackWriter& c);  // faces.cpp
 // "OrvCGraph1.dll": window designs, "BGLilu", "GTouch", "GifA" and the rest.
 void AddGraphics(TPackWriter& pack);                          // graphics.cpp
+// "OrvCalendar01.dll": the calendar's leaf, the signs of the zodiac, the
+// animals of the year and a picture per holiday.
+void AddCalendar(TPackWriter& pack);                          // calendar.cpp
 
 }  // namespace packgen
