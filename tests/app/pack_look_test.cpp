@@ -1,8 +1,6 @@
 // Pictures from packs: a pack built here with Qt's resource compiler, found
 // beside the program or in its parent folder, faces turned back from their
 // stored form, and every fallback when a pack is missing.
-#include <QProcess>
-
 #include "app/card_look.h"
 #include "app/click_effect.h"
 #include "records/options_file.h"
@@ -10,6 +8,7 @@
 #include "resources/pack_file.h"
 #include "resources/pack_names.h"
 #include "resources/packs.h"
+#include "test_pack.h"
 #include "window_fixture.h"
 
 namespace zembra_test {
@@ -19,29 +18,6 @@ QStringList gLinks;
 void RecordLink(const QString& first, const QString&, const QString&) { gLinks << first; }
 
 const QColor kFace(30, 120, 200);
-
-// A pack file with the given picture items, compiled by rcc.
-void BuildPack(const QString& path, const std::vector<std::pair<QString, QImage>>& pngs,
-               const std::vector<std::pair<QString, QImage>>& jpegs = {}) {
-  QTemporaryDir work;
-  QString qrc = "<RCC><qresource prefix=\"/\">\n";
-  auto add = [&](const QString& kind, const QString& name, const QImage& image, const char* format) {
-    QDir().mkpath(work.path() + "/" + kind);
-    QVERIFY(image.save(work.path() + "/" + kind + "/" + name, format));
-    qrc += "<file>" + kind + "/" + name + "</file>\n";
-  };
-  for (const auto& [name, image] : pngs) add("RCDATA", name, image, "PNG");
-  for (const auto& [name, image] : jpegs) add("JPEG", name, image, "JPEG");
-  qrc += "</qresource></RCC>\n";
-  QFile f(work.path() + "/pack.qrc");
-  QVERIFY(f.open(QIODevice::WriteOnly));
-  f.write(qrc.toUtf8());
-  f.close();
-  QProcess rcc;
-  rcc.start(ZEMBRA_RCC, {"--binary", "-o", path, work.path() + "/pack.qrc"});
-  QVERIFY(rcc.waitForFinished(30000));
-  QCOMPARE(rcc.exitCode(), 0);
-}
 
 // A face as a pack stores it: plain colour with the ellipse inverted.
 QImage StoredFace(int w, int h, const QRect& ellipse) {
