@@ -89,7 +89,7 @@ void TCalendarPictures::SetShown(bool shown) {
   // The rotation runs while the pictures show: on a day without holidays
   // it shows the year tile again, and it notices a new day.
   if (visible) {
-    if (!Rotation->isActive()) Rotation->start();
+    Rotation->start();  // the year tile gets its full ten seconds
   } else {
     Rotation->stop();
   }

@@ -246,10 +246,7 @@ TFigure Pig() {
 QImage Animal(const TFigure& figure, const QString& character) {
   return Vignette(
       [](QPainter& p) {
-        QRadialGradient lacquer(QPointF(27, 30), 50);
-        lacquer.setColorAt(0, QColor(204, 32, 30));
-        lacquer.setColorAt(1, QColor(112, 8, 12));
-        p.fillRect(QRectF(0, 0, kPictureW, kPictureH), lacquer);
+        Radial(p, QPointF(27, 30), 50, QColor(204, 32, 30), QColor(112, 8, 12));
         // A faint lattice of gold.
         p.setPen(QPen(QColor(255, 200, 90, 34), 0.5));
         for (double d = -70; d < 70; d += 6) {
@@ -265,20 +262,13 @@ QImage Animal(const TFigure& figure, const QString& character) {
         text.addText(0, 0, font, character);
         const QRectF tb = text.boundingRect();
         text.translate(27 - tb.center().x(), 10.5 - tb.center().y());
-        QLinearGradient gold(0, 4, 0, 17);
-        gold.setColorAt(0, QColor(255, 240, 170));
-        gold.setColorAt(1, QColor(206, 146, 36));
         Shadow(p, text, QPointF(0.4, 0.5), 0.5, 150);
-        p.fillPath(text, gold);
+        p.fillPath(text, Gold(4, 19));
         // The medallion.
         const QPointF c(27, 42);
         const QPainterPath ring = Ellipse(c, 24, 24);
         Shadow(p, ring, QPointF(0.6, 0.9), 1.2, 130);
-        QLinearGradient rim(0, 18, 0, 66);
-        rim.setColorAt(0, QColor(255, 232, 150));
-        rim.setColorAt(0.5, QColor(214, 156, 44));
-        rim.setColorAt(1, QColor(136, 84, 18));
-        p.fillPath(ring, rim);
+        p.fillPath(ring, Gold(18, 66));
         QRadialGradient paper(c + QPointF(-4, -6), 24);
         paper.setColorAt(0, QColor(255, 250, 236));
         paper.setColorAt(1, QColor(240, 224, 196));

@@ -13,23 +13,12 @@
 namespace packgen::cal {
 namespace {
 
-const QColor kGoldLight(255, 240, 170), kGoldDeep(200, 140, 30);
-
-QLinearGradient Gold(double top, double bottom) {
-  QLinearGradient g(0, top, 0, bottom);
-  g.setColorAt(0, kGoldLight);
-  g.setColorAt(0.5, QColor(232, 180, 60));
-  g.setColorAt(1, QColor(150, 96, 20));
-  return g;
-}
+const QColor kGoldLight(255, 240, 170);
 
 QImage Order() {
   return Vignette(
       [](QPainter& p) {
-        QRadialGradient g(QPointF(27, 34), 44);
-        g.setColorAt(0, QColor(170, 20, 26));
-        g.setColorAt(1, QColor(70, 4, 10));
-        p.fillRect(QRectF(0, 0, kPictureW, kPictureH), g);
+        Radial(p, QPointF(27, 34), 44, QColor(170, 20, 26), QColor(70, 4, 10));
       },
       [](QPainter& p) {
         const QPointF c(27, 36);
@@ -89,10 +78,7 @@ void GeorgeRibbon(QPainter& p, const QPainterPath& path, double width) {
 QImage George() {
   return Vignette(
       [](QPainter& p) {
-        QRadialGradient g(QPointF(27, 30), 46);
-        g.setColorAt(0, QColor(255, 248, 226));
-        g.setColorAt(1, QColor(222, 200, 150));
-        p.fillRect(QRectF(0, 0, kPictureW, kPictureH), g);
+        Radial(p, QPointF(27, 30), 46, QColor(255, 248, 226), QColor(222, 200, 150));
         p.fillPath(Star({27, 32}, 22, 9), QColor(210, 170, 90, 40));
       },
       [](QPainter& p) {
@@ -232,10 +218,7 @@ QImage Church() {
   return Vignette(
       [](QPainter& p) {
         Sky(p, QColor(90, 140, 220), QColor(255, 226, 170));
-        QRadialGradient sun(QPointF(27, 14), 30);
-        sun.setColorAt(0, QColor(255, 250, 210, 200));
-        sun.setColorAt(1, QColor(255, 250, 210, 0));
-        p.fillRect(QRectF(0, 0, kPictureW, kPictureH), sun);
+        Radial(p, QPointF(27, 14), 30, QColor(255, 250, 210, 200), QColor(255, 250, 210, 0));
         QLinearGradient hill(0, 58, 0, 70);
         hill.setColorAt(0, QColor(120, 180, 80));
         hill.setColorAt(1, QColor(70, 130, 50));

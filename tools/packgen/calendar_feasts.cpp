@@ -73,10 +73,7 @@ QImage NewYear() {
         }
         Glow(p, {27, 9}, 8, QColor(255, 230, 120, 150));
         const QPainterPath star = Star({27, 9.5}, 4.6, 1.9);
-        QLinearGradient gold(0, 5, 0, 14);
-        gold.setColorAt(0, QColor(255, 246, 180));
-        gold.setColorAt(1, QColor(230, 160, 30));
-        p.fillPath(star, gold);
+        p.fillPath(star, Gold(5, 16));
         p.strokePath(star, QPen(QColor(150, 90, 10), 0.3));
       });
 }
@@ -84,10 +81,7 @@ QImage NewYear() {
 QImage Love() {
   return Vignette(
       [](QPainter& p) {
-        QRadialGradient g(QPointF(27, 30), 45);
-        g.setColorAt(0, QColor(255, 226, 234));
-        g.setColorAt(1, QColor(236, 120, 156));
-        p.fillRect(QRectF(0, 0, kPictureW, kPictureH), g);
+        Radial(p, QPointF(27, 30), 45, QColor(255, 226, 234), QColor(236, 120, 156));
         for (int i = 0; i < 7; ++i) {
           const QPointF at(6 + (i * 37) % 46, 8 + (i * 23) % 56);
           p.fillPath(Heart(at, 4 + i % 3), QColor(255, 255, 255, 70));
@@ -141,10 +135,7 @@ void Mimosa(QPainter& p, QPointF from, QPointF to, unsigned seed) {
 QImage WomensDay() {
   return Vignette(
       [](QPainter& p) {
-        QLinearGradient g(0, 0, 0, kPictureH);
-        g.setColorAt(0, QColor(255, 236, 246));
-        g.setColorAt(1, QColor(232, 172, 212));
-        p.fillRect(QRectF(0, 0, kPictureW, kPictureH), g);
+        Sky(p, QColor(255, 236, 246), QColor(232, 172, 212));
       },
       [](QPainter& p) {
         const QPainterPath eight =
@@ -192,10 +183,7 @@ QPainterPath Shamrock(QPointF c, double size) {
 QImage Patrick() {
   return Vignette(
       [](QPainter& p) {
-        QRadialGradient g(QPointF(27, 30), 46);
-        g.setColorAt(0, QColor(170, 226, 130));
-        g.setColorAt(1, QColor(36, 120, 60));
-        p.fillRect(QRectF(0, 0, kPictureW, kPictureH), g);
+        Radial(p, QPointF(27, 30), 46, QColor(170, 226, 130), QColor(36, 120, 60));
         for (const QPointF at : {QPointF(8, 10), QPointF(46, 58), QPointF(44, 9), QPointF(9, 60)})
           p.fillPath(Shamrock(at, 7), QColor(255, 255, 255, 50));
       },
@@ -226,10 +214,7 @@ QImage Patrick() {
 QImage Jester() {
   return Vignette(
       [](QPainter& p) {
-        QRadialGradient g(QPointF(27, 40), 44);
-        g.setColorAt(0, QColor(255, 240, 150));
-        g.setColorAt(1, QColor(250, 160, 40));
-        p.fillRect(QRectF(0, 0, kPictureW, kPictureH), g);
+        Radial(p, QPointF(27, 40), 44, QColor(255, 240, 150), QColor(250, 160, 40));
         QRandomGenerator rng(11);
         const QColor confetti[] = {QColor(230, 50, 60), QColor(60, 120, 230), QColor(60, 180, 90), QColor(180, 70, 200)};
         for (int i = 0; i < 24; ++i) {

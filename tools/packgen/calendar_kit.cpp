@@ -48,6 +48,26 @@ void Sky(QPainter& p, const QColor& top, const QColor& bottom) {
   p.fillRect(QRectF(0, 0, kPictureW, kPictureH), g);
 }
 
+void Radial(QPainter& p, QPointF c, double r, const QColor& inner, const QColor& outer) {
+  QRadialGradient g(c, r);
+  g.setColorAt(0, inner);
+  g.setColorAt(1, outer);
+  p.fillRect(QRectF(0, 0, kPictureW, kPictureH), g);
+}
+
+void Ledge(QPainter& p, double y, const QColor& colour) {
+  p.fillRect(QRectF(0, y, kPictureW, kPictureH - y), colour);
+  p.fillRect(QRectF(0, y, kPictureW, 0.9), colour.lighter(130));
+}
+
+QLinearGradient Gold(double top, double bottom) {
+  QLinearGradient g(0, top, 0, bottom);
+  g.setColorAt(0, QColor(255, 240, 170));
+  g.setColorAt(0.5, QColor(232, 180, 60));
+  g.setColorAt(1, QColor(150, 96, 20));
+  return g;
+}
+
 QPainterPath Ellipse(QPointF c, double rx, double ry, double turnDeg) {
   QPainterPath e;
   e.addEllipse(QPointF(0, 0), rx, ry);

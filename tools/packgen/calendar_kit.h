@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
@@ -32,8 +33,14 @@ QImage Sheet(double w, double h, const TPaint& paint);
 // then the scene, clipped to the card, and a fine rim.
 QImage Vignette(const TPaint& background, const TPaint& scene);
 
-// Fills the whole picture with a vertical gradient.
+// Fills the whole picture with a vertical gradient, or a round one from
+// inner at c to outer at radius r.
 void Sky(QPainter& p, const QColor& top, const QColor& bottom);
+void Radial(QPainter& p, QPointF c, double r, const QColor& inner, const QColor& outer);
+// A table or a shelf from y down to the bottom, its front edge lit.
+void Ledge(QPainter& p, double y, const QColor& colour);
+// Gold from light at top to deep at bottom.
+QLinearGradient Gold(double top, double bottom);
 
 // Shapes.
 QPainterPath Ellipse(QPointF c, double rx, double ry, double turnDeg = 0);

@@ -104,12 +104,8 @@ QImage Microphone() {
 QImage Code() {
   return Vignette(
       [](QPainter& p) {
-        QLinearGradient g(0, 0, 0, kPictureH);
-        g.setColorAt(0, QColor(190, 206, 222));
-        g.setColorAt(1, QColor(120, 140, 170));
-        p.fillRect(QRectF(0, 0, kPictureW, kPictureH), g);
-        p.fillRect(QRectF(0, 50, kPictureW, 20), QColor(150, 110, 80));
-        p.fillRect(QRectF(0, 50, kPictureW, 1), QColor(190, 150, 110));
+        Sky(p, QColor(190, 206, 222), QColor(120, 140, 170));
+        Ledge(p, 50, QColor(150, 110, 80));
       },
       [](QPainter& p) {
         const QPainterPath frame = art::roundedRect(QRectF(4, 8, 46, 33), 2);
@@ -163,12 +159,8 @@ QImage Code() {
 QImage Tea() {
   return Vignette(
       [](QPainter& p) {
-        QLinearGradient g(0, 0, 0, kPictureH);
-        g.setColorAt(0, QColor(255, 222, 160));
-        g.setColorAt(1, QColor(226, 140, 70));
-        p.fillRect(QRectF(0, 0, kPictureW, kPictureH), g);
-        p.fillRect(QRectF(0, 52, kPictureW, 18), QColor(156, 96, 56));
-        p.fillRect(QRectF(0, 52, kPictureW, 0.8), QColor(196, 136, 86));
+        Sky(p, QColor(255, 222, 160), QColor(226, 140, 70));
+        Ledge(p, 52, QColor(156, 96, 56));
       },
       [](QPainter& p) {
         const struct {
@@ -224,10 +216,7 @@ QImage Tea() {
 QImage Blackboard() {
   return Vignette(
       [](QPainter& p) {
-        QLinearGradient g(0, 0, 0, kPictureH);
-        g.setColorAt(0, QColor(246, 232, 200));
-        g.setColorAt(1, QColor(214, 190, 150));
-        p.fillRect(QRectF(0, 0, kPictureW, kPictureH), g);
+        Sky(p, QColor(246, 232, 200), QColor(214, 190, 150));
       },
       [](QPainter& p) {
         const QRectF frame(4, 6, 46, 35);
@@ -324,10 +313,7 @@ QImage Pumpkin() {
 QImage Turkey() {
   return Vignette(
       [](QPainter& p) {
-        QLinearGradient g(0, 0, 0, kPictureH);
-        g.setColorAt(0, QColor(255, 226, 160));
-        g.setColorAt(1, QColor(226, 126, 52));
-        p.fillRect(QRectF(0, 0, kPictureW, kPictureH), g);
+        Sky(p, QColor(255, 226, 160), QColor(226, 126, 52));
         p.fillPath(Ellipse({27, 76}, 40, 12), QColor(170, 110, 50));
       },
       [](QPainter& p) {

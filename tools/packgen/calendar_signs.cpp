@@ -195,11 +195,7 @@ QImage Sign(int sign) {
     const QPointF c(13, 13);
     const QPainterPath coin = Ellipse(c, 12, 12);
     Shadow(p, coin, QPointF(0.5, 0.7), 0.9, 100);
-    QLinearGradient gold(0, 1, 0, 25);
-    gold.setColorAt(0, QColor(255, 236, 160));
-    gold.setColorAt(0.5, QColor(214, 160, 50));
-    gold.setColorAt(1, QColor(140, 88, 20));
-    p.fillPath(coin, gold);
+    p.fillPath(coin, Gold(1, 25));
     const QColor colour = ElementColour(sign);
     QRadialGradient enamel(c + QPointF(-3, -4), 12);
     enamel.setColorAt(0, colour.lighter(150));
