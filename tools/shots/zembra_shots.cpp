@@ -319,7 +319,7 @@ void ShootLooks(const QString& dir, const QString& packDir) {
 
 // The window with the hint balloon of one of its pictures laid over it.
 QPixmap WithHint(TMainWindow& w, QWidget* picture) {
-  QToolTip::showText(picture->mapToGlobal(QPoint(picture->width() * 3 / 4, picture->height() - 4)), picture->toolTip(),
+  QToolTip::showText(picture->mapToGlobal(QPoint(picture->width() * 3 / 4, -30)), picture->toolTip(),
                      picture, picture->rect(), 5000);
   QApplication::processEvents();
   QPixmap shot = w.grab();
