@@ -1,5 +1,6 @@
 // Start-up, screens, timers, the main menu and the window's own events.
 #include "app/main_window.h"
+#include "calendar/calendar_pictures.h"
 #include <QCursor>
 #include "resources/pack_file.h"
 #include "app/click_effect.h"
@@ -117,6 +118,7 @@ TMainWindow::TMainWindow(QWidget* parent) : QWidget(parent) {
   BuildMenuButtons();
   BuildTableControls();
   BuildTableMenu();
+  Calendar = new TCalendarPictures(this);
 
   // The debug view shows the search's top-level values in the caption.
   Computer.OnChoice = [this](int, const ai::TAiChoice& choice) {
@@ -268,7 +270,10 @@ void TMainWindow::Relabel() {
   ActAbout->setText(Row(29));
   ActRadio->setText(Row(1016));
   ActChat->setText(Row(178));
-  if (View.Screen == TScreen::Menu) RefreshRecentPlayers();  // Panel4: row 6 + mode
+  if (View.Screen == TScreen::Menu) {
+    RefreshRecentPlayers();  // Panel4: row 6 + mode
+    ShowCalendar();
+  }
 }
 
 void TMainWindow::SetWindowSize(int size) {
@@ -327,6 +332,11 @@ void TMainWindow::ApplyLayout() {
     right[i]->setFont(f);
   }
   LayOutClubIcons();
+  // The calendar in the menu's free lower left corner: the date, then the
+  // year and the holidays.
+  const TRect calLeft = ScaleRect({36, 384, kTileWidth, kTileHeight}, sc);
+  const TRect calRight = ScaleRect({104, 384, kTileWidth, kTileHeight}, sc);
+  Calendar->Place(QRect(calLeft.X, calLeft.Y, calLeft.W, calLeft.H), QRect(calRight.X, calRight.Y, calRight.W, calRight.H));
   Button1->setGeometry(l.Continue.X, l.Continue.Y, l.Continue.W, l.Continue.H);
   Button2->setGeometry(l.Exit.X, l.Exit.Y, l.Exit.W, l.Exit.H);
   const TRect chat = ScaleRect({600, 462, 110, 26}, sc);
@@ -350,6 +360,19 @@ void TMainWindow::ShowTable(bool on) {
   ChatEdit->setVisible(on && duel);
   ChatEdit->setEnabled(duel);
   for (auto* b : {Button1, Button2, ButtonChat}) b->setVisible(on);
+  if (on) Calendar->SetShown(false);
+}
+
+void TMainWindow::ShowCalendar() {
+  // Built afresh each time the menu is laid out; without the pack nothing
+  // shows and nothing is said.
+  Calendar->Rebuild(Folder, Language());
+  Calendar->SetShown(true);
+}
+
+void TMainWindow::SetCalendarDay(std::optional<TDate> day) {
+  Calendar->SetDay(day);
+  if (MenuShown()) ShowCalendar();
 }
 
 void TMainWindow::OpenOptions() {
@@ -439,6 +462,7 @@ void TMainWindow::ShowMenu() {
   for (auto* b : {Button6, Button9, Button10, Button11, BMode, BHistory}) b->show();
   SetClubIconsVisible(true);
   Panel4->show();
+  ShowCalendar();
   RefreshRecentPlayers();
   for (QAction* a : {ActGenCount, ActQuit, ActChangeName}) a->setEnabled(false);
   Game.Deal.InDeal = false;

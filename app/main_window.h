@@ -23,6 +23,7 @@
 #include "duel/duel_seat.h"
 #include "app/table_view.h"
 #include "app/view_state.h"
+#include "calendar/calendar_date.h"
 #include "engine/game.h"
 #include "match/match_controller.h"
 #include "match/play_mode.h"
@@ -36,6 +37,8 @@ class QAction;
 class QDialog;
 
 namespace zembra {
+
+class TCalendarPictures;
 
 class TMainWindow : public QWidget, private TSeat {
   Q_OBJECT
@@ -145,6 +148,10 @@ class TMainWindow : public QWidget, private TSeat {
   QTimer* MainTimer() const { return Timer1; }
   const QString& PlayerName(int player) const { return Names[player]; }
   int MatchesFinished() const { return Finished; }
+  // The holiday calendar of the menu; a fixed day for it (tests and
+  // screenshots) or back to the clock's with nothing.
+  TCalendarPictures* CalendarPictures() const { return Calendar; }
+  void SetCalendarDay(std::optional<TDate> day);
   double LastRating() const { return Rating; }
 
  protected:
@@ -189,6 +196,9 @@ class TMainWindow : public QWidget, private TSeat {
   TViewState View;
   TTableView* Table = nullptr;
   QTimer* Timer1 = nullptr;
+  // The calendar's two pictures on the menu, drawn from the calendar pack.
+  TCalendarPictures* Calendar = nullptr;
+  void ShowCalendar();
 
   // Mode of play and the match under way.
   TPlayMode Mode;

@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include "pack_fixture.h"
+#include "test_pack.h"
 #include "records/count_window.h"
 #include "records/options_dialog.h"
 #include "records/speed_dialog.h"

@@ -213,7 +213,7 @@ class TOnlineClubTest : public TWindowFixture {
     TOnlineClub dead("http://127.0.0.1:1/RecordsService", "http://127.0.0.1:1/StatsService", FolderPath());
     TFormWorldTopTen off(dead, s, FolderPath(), true, 1, nullptr);
     QCOMPARE(int(off.TableButtons().size()), 7);
-    QTRY_VERIFY_WITH_TIMEOUT(!dead.Busy(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(!dead.Busy() && off.Grid()->item(0, 2), 10000);
     QCOMPARE(off.Grid()->item(0, 2)->text(), QStringLiteral("No Connect"));
   }
 
@@ -231,10 +231,12 @@ class TOnlineClubTest : public TWindowFixture {
     PlayMatchToEnd();
     const int result = Win->GameState().Count.Count_ScoCur.empty() ? 0 : std::stoi(Win->GameState().Count.Count_ScoCur);
     QTest::mouseClick(Win->ExitButton(), Qt::LeftButton);
-    QTRY_VERIFY_WITH_TIMEOUT(!Win->Club()->Busy(), 10000);
+    // Back at the menu once the match is recorded; its counters go after it.
+    QTRY_VERIFY_WITH_TIMEOUT(Win->MenuShown() && !Win->Club()->Busy(), 10000);
     TOrvStat stat;
     const TServiceClient direct({"", base + "/RecordsService", base + "/StatsService", ""});
-    QVERIFY(StatRead(direct.Transport(), &stat));
+    // The counters travel on the club's thread after the match.
+    QTRY_VERIFY_WITH_TIMEOUT(StatRead(direct.Transport(), &stat) && stat.StatX[0] == 1, 40000);
     QCOMPARE(stat.StatX[0], 1);  // one game with the computer
     QCOMPARE(stat.StatX[1], 0);  // no cycle completed
     QCOMPARE(stat.StatX[2], result > 0 ? result : 0);

@@ -1,8 +1,6 @@
 // Pictures from packs: a pack built here with Qt's resource compiler, found
 // beside the program or in its parent folder, faces turned back from their
 // stored form, and every fallback when a pack is missing.
-#include <QProcess>
-
 #include "app/card_look.h"
 #include "app/click_effect.h"
 #include "records/options_file.h"
@@ -10,7 +8,7 @@
 #include "resources/pack_file.h"
 #include "resources/pack_names.h"
 #include "resources/packs.h"
-#include "pack_fixture.h"
+#include "test_pack.h"
 #include "window_fixture.h"
 
 namespace zembra_test {

@@ -53,6 +53,11 @@ int main(int argc, char** argv) {
       for (const TPackWriter* p : {&a, &b, &c})
         if (want(qPrintable(p->FileName()))) write(*p);
     }
+    if (want("OrvCalendar01.dll")) {
+      TPackWriter pack("OrvCalendar01.dll");
+      AddCalendar(pack);
+      write(pack);
+    }
     if (want("OrvCGraph1.dll")) {
       TPackWriter pack("OrvCGraph1.dll");
       AddGraphics(pack);

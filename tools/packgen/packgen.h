@@ -18,5 +18,8 @@ void AddCardFaces(TPackWriter& a, TPackWriter& b, TPackWriter& c);  // faces.cpp
 void AddGraphics(TPackWriter& pack);                          // graphics.cpp
 // "OrvCVoice3.dll": the 24 card names in ten languages, spoken by espeak-ng.
 void AddVoices(TPackWriter& pack);                            // voice.cpp
+// "OrvCalendar01.dll": the calendar's leaf, the signs of the zodiac, the
+// animals of the year and a picture per holiday.
+void AddCalendar(TPackWriter& pack);                          // calendar.cpp
 
 }  // namespace packgen

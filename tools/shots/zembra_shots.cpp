@@ -20,6 +20,8 @@
 #include "resources/orv_cards_button.h"
 #include <QTemporaryDir>
 #include "app/main_window.h"
+#include "calendar/calendar_pictures.h"
+#include <QToolTip>
 #include "app/table_painter.h"
 #include "records/options_dialog.h"
 #include "records/speed_dialog.h"
@@ -394,6 +396,66 @@ void ShootLooks(const QString& dir, const QString& packDir) {
   }
 }
 
+// The window with the hint balloon of one of its pictures laid over it.
+QPixmap WithHint(TMainWindow& w, QWidget* picture) {
+  QToolTip::showText(picture->mapToGlobal(QPoint(picture->width() * 3 / 4, -30)), picture->toolTip(),
+                     picture, picture->rect(), 5000);
+  QApplication::processEvents();
+  QPixmap shot = w.grab();
+  for (QWidget* tip : QApplication::topLevelWidgets())
+    if (tip->inherits("QTipLabel") && tip->isVisible()) {
+      QPainter p(&shot);
+      p.drawPixmap(w.mapFromGlobal(tip->pos()), tip->grab());
+    }
+  QToolTip::hideText();
+  return shot;
+}
+
+// The menu's holiday calendar on chosen days in English, Russian and
+// Chinese from the calendar pack in packDir: each tile of the right
+// picture in turn with its hint; the first days also at window size 5.
+void ShootCalendar(const QString& dir, const QString& packDir) {
+  QTemporaryDir root;
+  const QString game = root.path() + QStringLiteral("/game");
+  QDir().mkpath(game);
+  QFile::copy(packDir + QStringLiteral("/OrvCalendar01.dll"), root.path() + QStringLiteral("/OrvCalendar01.dll"));
+  for (const char* name : {zembra::kClubFileName, zembra::kNetClubFileName})
+    zembra::InstallClubFile((game + QLatin1Char('/') + QLatin1String(name)).toStdString());
+  const struct {
+    TDate Day;
+    const char* Name;
+  } days[] = {{{2025, 5, 9}, "victory"},    {{2025, 1, 20}, "inauguration"}, {{2010, 4, 4}, "easter"},
+              {{2025, 3, 3}, "no-holiday"}, {{2025, 10, 31}, "halloween"},   {{2026, 1, 1}, "new-year"},
+              {{2024, 9, 12}, "programmer"}, {{2025, 11, 27}, "thanksgiving"}};
+  for (int language : {0, 1, 5}) {
+    for (const auto& day : days) {
+      for (int size : {1, 5}) {
+        if (size == 5 && day.Day != days[0].Day) continue;
+        TMainWindow w;
+        w.ClubAtStart = false;
+        w.SetProgramFolder(game);
+        w.show();
+        w.Options().Language = static_cast<uint8_t>(language);
+        Language() = language;
+        w.RelabelAll();
+        w.SetWindowSize(size);
+        w.EndIntro();
+        w.MutableView().MenuTick = 40;
+        w.SetCalendarDay(day.Day);
+        TCalendarPictures* calendar = w.CalendarPictures();
+        const QString stem = QStringLiteral("%1/calendar-lang%2-size%3-%4").arg(dir).arg(language).arg(size).arg(day.Name);
+        WithHint(w, calendar->LeftPicture()).save(stem + QStringLiteral("-date.png"));
+        for (int tile = 2; tile <= calendar->Tiles().Count(); ++tile) {
+          WithHint(w, calendar->RightPicture()).save(stem + QStringLiteral("-tile%1.png").arg(tile));
+          calendar->NextTile();
+        }
+        w.AskYesNo = [](const QString&, const QString&) { return true; };
+      }
+    }
+  }
+  Language() = 0;
+}
+
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   InstallClub();
@@ -431,6 +493,11 @@ int main(int argc, char** argv) {
     // "aux=PACKDIR": the auxiliary windows in every design.
     if (QString::fromLocal8Bit(argv[i]).startsWith(QStringLiteral("aux="))) {
       ShootAux(dir, QString::fromLocal8Bit(argv[i] + 4));
+      return 0;
+    }
+    // "calendar=PACKDIR": the menu's calendar on chosen days in three languages.
+    if (QString::fromLocal8Bit(argv[i]).startsWith(QStringLiteral("calendar="))) {
+      ShootCalendar(dir, QString::fromLocal8Bit(argv[i] + 9));
       return 0;
     }
     if (QString::fromLocal8Bit(argv[i]) == QStringLiteral("club")) {

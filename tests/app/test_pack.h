@@ -1,5 +1,5 @@
-// Packs made for a test: picture items compiled into a binary resource file
-// by Qt's resource compiler, as the pack builder does.
+// Resource packs made by the tests: picture items compiled by Qt's
+// resource compiler into a pack file, as the pack builder makes them.
 #pragma once
 
 #include <QDir>
@@ -13,8 +13,9 @@
 
 namespace zembra_test {
 
+// A pack file with the given picture items, compiled by rcc.
 inline void BuildPack(const QString& path, const std::vector<std::pair<QString, QImage>>& pngs,
-                      const std::vector<std::pair<QString, QImage>>& jpegs = {}) {
+                       const std::vector<std::pair<QString, QImage>>& jpegs = {}) {
   QTemporaryDir work;
   QString qrc = "<RCC><qresource prefix=\"/\">\n";
   auto add = [&](const QString& kind, const QString& name, const QImage& image, const char* format) {
