@@ -327,6 +327,7 @@ void TMainWindow::ApplyLayout() {
     right[i]->setFont(f);
   }
   LayOutClubIcons();
+  LayOutMusic();
   Button1->setGeometry(l.Continue.X, l.Continue.Y, l.Continue.W, l.Continue.H);
   Button2->setGeometry(l.Exit.X, l.Exit.Y, l.Exit.W, l.Exit.H);
   const TRect chat = ScaleRect({600, 462, 110, 26}, sc);
@@ -350,6 +351,7 @@ void TMainWindow::ShowTable(bool on) {
   ChatEdit->setVisible(on && duel);
   ChatEdit->setEnabled(duel);
   for (auto* b : {Button1, Button2, ButtonChat}) b->setVisible(on);
+  UpdateMusic();
 }
 
 void TMainWindow::OpenOptions() {
@@ -372,6 +374,7 @@ void TMainWindow::OpenOptions() {
   host.OpenSpeedDialog = [this](int) { OpenSpeed(); };
   host.PlayEffect = [this](const char* name) { PlaySound(name); };
   host.NetGameChanged = [this] { SetNetGame(Settings.NetGame); };
+  host.MusicChanged = [this] { UpdateMusic(); };
   host.Folder = Folder.toStdString();
   if (QScreen* sc = QGuiApplication::primaryScreen()) {
     host.ScreenWidth = sc->geometry().width();
@@ -570,6 +573,7 @@ void TMainWindow::closeEvent(QCloseEvent* e) {
     return;
   }
   StopRecording();
+  CloseMusic();
   if (!StartFailed) {
     if (View.Screen == TScreen::Table) RemoveRecentPlayer();
     WriteOptionsFile();
