@@ -17,7 +17,7 @@ set(ZEMBRA_SOUND_FONT /usr/share/sounds/sf2/TimGM6mb.sf2)
 set(_music_scripts "${PROJECT_SOURCE_DIR}/tools/music/make_music.py" "${PROJECT_SOURCE_DIR}/tools/music/score.py")
 add_custom_command(
   OUTPUT "${ZEMBRA_MUSIC_MIDI_DIR}/MidiSong.mid" "${ZEMBRA_MUSIC_MIDI_DIR}/tracks/order.txt"
-  COMMAND "${ZEMBRA_SYSTEM_PYTHON}" "${PROJECT_SOURCE_DIR}/tools/music/make_music.py" "${ZEMBRA_MUSIC_MIDI_DIR}"
+  COMMAND "${ZEMBRA_SYSTEM_PYTHON}" -B "${PROJECT_SOURCE_DIR}/tools/music/make_music.py" "${ZEMBRA_MUSIC_MIDI_DIR}"
   DEPENDS ${_music_scripts}
   COMMENT "Writing the music (MIDI)"
   VERBATIM)
@@ -54,5 +54,5 @@ if(ZEMBRA_FLUIDSYNTH AND ZEMBRA_LAME AND ZEMBRA_SOX)
     DEPENDS "${ZEMBRA_MUSIC_MIDI_DIR}/tracks/order.txt" "${PROJECT_SOURCE_DIR}/tools/music/render_tracks.sh"
     COMMENT "Rendering the club's music (FluidSynth, lame)"
     VERBATIM)
-  add_custom_target(zembra-music DEPENDS "${ZEMBRA_MUSIC_DIR}/_playlist.html")
+  add_custom_target(zembra-music ALL DEPENDS "${ZEMBRA_MUSIC_DIR}/_playlist.html")
 endif()

@@ -38,7 +38,7 @@ bool TFluidSongOutput::Open(const std::string& midiPath) {
   if (!Settings) return false;
   fluid_settings_setnum(Settings, "synth.sample-rate", 44100.0);
   // Background music under the effects: softer than they are.
-  fluid_settings_setnum(Settings, "synth.gain", 0.5);
+  fluid_settings_setnum(Settings, "synth.gain", 0.6);
   fluid_settings_setint(Settings, "synth.polyphony", 96);
   // Long periods: few wake-ups of the sound thread; latency does not matter.
   fluid_settings_setint(Settings, "audio.period-size", 1024);
