@@ -15,6 +15,8 @@ constexpr double kMid = kUnit / 2.0;
 
 QPainterPath SignOf(const TPlayerLook& look) {
   QPainterPath sign;
+  // Overlapping parts (the plus's bars, the next sign's triangles) join.
+  sign.setFillRule(Qt::WindingFill);
   auto triangle = [&sign](double left, double top, double right) {
     QPolygonF t;
     t << QPointF(left, top) << QPointF(left, kUnit - top) << QPointF(right, kMid) << QPointF(left, top);
@@ -83,7 +85,7 @@ QPixmap PlayerPicture(const TPlayerLook& look, int size) {
     // lower right.
     const QRectF arc(kMid - 23.0, kMid - 23.0, 46.0, 46.0);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(0, 20, 8, 200), 2.4, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(QColor(110, 86, 30, 170), 2.4, Qt::SolidLine, Qt::RoundCap));
     p.drawArc(arc, 225 * 16, -270 * 16);
     const int lit = std::clamp(look.Volume, 0, 100) * 270 / 100;
     if (lit > 0) {
