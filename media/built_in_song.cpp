@@ -35,6 +35,11 @@ TBuiltInSong::TPrepared TBuiltInSong::Prepare(const QString& tempFolder, const Q
       !out.commit())
     result = TPrepared::WriteFailed;
   // The output is pointed at the file in any case; without it, it fails.
+  State = TOpen::Prepared;
+  return result;
+}
+
+void TBuiltInSong::OpenOutput() {
   State = TOpen::Opening;
   QPointer<TBuiltInSong> self(this);
   std::shared_ptr<TSongOutput> output = Output;
@@ -52,7 +57,6 @@ TBuiltInSong::TPrepared TBuiltInSong::Prepare(const QString& tempFolder, const Q
       Q_EMIT self->Opened(ok);
     });
   });
-  return result;
 }
 
 void TBuiltInSong::SetWanted(bool musicOn, bool inDeal, bool otherMusic) {
@@ -65,6 +69,7 @@ void TBuiltInSong::SetWanted(bool musicOn, bool inDeal, bool otherMusic) {
 bool TBuiltInSong::ShouldPlay() const { return MusicOn && !InDeal && !OtherMusic; }
 
 void TBuiltInSong::Apply() {
+  if (State == TOpen::Prepared && ShouldPlay()) OpenOutput();
   if (State != TOpen::Ready) return;
   if (!ShouldPlay()) {
     // Nothing to watch while the song may not play: the timer rests.

@@ -30,8 +30,9 @@ class TBuiltInSong : public QObject {
   ~TBuiltInSong() override;
 
   static QString MusicFilePath(const QString& tempFolder);
-  // Writes the song into tempFolder unless a file of its name is there,
-  // then opens the output off the window's thread (Opened() follows).
+  // Writes the song into tempFolder unless a file of its name is there.
+  // The output opens off the window's thread when the song is first
+  // wanted (Opened() follows): with music off it costs nothing.
   TPrepared Prepare(const QString& tempFolder, const QString& resource = QLatin1String(kSongResource));
 
   // What the window wants: music switched on, a deal on the table, other
@@ -51,9 +52,10 @@ class TBuiltInSong : public QObject {
   void Opened(bool ok);
 
  private:
-  enum class TOpen { None, Opening, Ready, Failed };
+  enum class TOpen { None, Prepared, Opening, Ready, Failed };
   bool ShouldPlay() const;
   void Apply();
+  void OpenOutput();
   void RestartTick();
 
   // Shared with the thread that opens it, which may outlive the song.

@@ -40,6 +40,8 @@ bool TFluidSongOutput::Open(const std::string& midiPath) {
   // Background music under the effects: softer than they are.
   fluid_settings_setnum(Settings, "synth.gain", 0.6);
   fluid_settings_setint(Settings, "synth.polyphony", 96);
+  // Only the samples of the instruments the song uses are read.
+  fluid_settings_setint(Settings, "synth.dynamic-sample-loading", 1);
   // Long periods: few wake-ups of the sound thread; latency does not matter.
   fluid_settings_setint(Settings, "audio.period-size", 1024);
   fluid_settings_setint(Settings, "audio.periods", 4);

@@ -7,7 +7,9 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QSignalSpy>
+#include <QElapsedTimer>
 #include <QTcpServer>
+#include <QThread>
 
 #include "../service/service_process.h"
 #include "media/built_in_song.h"
@@ -28,12 +30,14 @@ struct TSongLog {
   int Opens = 0, Plays = 0, Stops = 0;
   bool Playing = false;
   bool OpenOk = true;
+  int OpenMs = 0;  // how long opening takes
 };
 
 class TRecordingSong : public TSongOutput {
  public:
   explicit TRecordingSong(std::shared_ptr<TSongLog> log) : Log(std::move(log)) {}
   bool Open(const std::string& midiPath) override {
+    QThread::msleep(static_cast<unsigned long>(Log->OpenMs));
     ++Log->Opens;
     return Log->OpenOk && QFile::exists(QString::fromStdString(midiPath));
   }
@@ -96,6 +100,7 @@ class TMusicTest : public TWindowFixture {
   QString Temp;
   QByteArray OldTmpDir;
   std::vector<int> Picks;  // the random tracks to come, in order
+  qint64 StartMs = 0;      // how long the window's thread spent starting the music
 
   // A window on its intro with the recorders; the playlist comes from
   // service (nothing listens there unless the test says so).
@@ -123,7 +128,10 @@ class TMusicTest : public TWindowFixture {
     Win->Options().FlyCards = false;
     Win->Options().TopTenAddress = service + "/RecordsService";
     Win->Options().MusicOn = musicOn;  // as the options file says
+    QElapsedTimer clock;
+    clock.start();
     Win->StartMusic();
+    StartMs = clock.elapsed();
     Win->MusicPlayer()->Pick = [this](int count) {
       const int pick = Picks.empty() ? 1 : Picks.front();
       if (!Picks.empty()) Picks.erase(Picks.begin());
@@ -180,6 +188,20 @@ class TMusicTest : public TWindowFixture {
     QVERIFY(Messages.isEmpty());
   }
 
+  // A slow synthesizer does not hold the window: it opens on another
+  // thread while the window goes on, and the song starts when it is ready.
+  void theSynthesizerOpensOffTheWindowsThread() {
+    Song->OpenMs = 400;
+    OpenWithMusic(DeadService());
+    QVERIFY2(StartMs < 200, qPrintable(QString::number(StartMs)));
+    QVERIFY(!Win->Song()->Ready());
+    bool windowWentOn = false;
+    QTimer::singleShot(0, [&] { windowWentOn = !Win->Song()->Ready(); });
+    WaitForSong();
+    QVERIFY(windowWentOn);
+    QCOMPARE(Song->Plays, 1);
+  }
+
   void aDealStopsTheSongAndTheMenuPlaysItAgain() {
     OpenWithMusic(DeadService());
     WaitForSong();
@@ -227,13 +249,24 @@ class TMusicTest : public TWindowFixture {
     QVERIFY(Song->Playing);
   }
 
-  void musicSwitchedOffAtStartStaysSilent() {
+  // Music off in the options file: the synthesizer is not even opened
+  // until the options switch music on.
+  void musicOffAtStartOpensNothingUntilSwitchedOn() {
     OpenWithMusic(DeadService(), false);
-    WaitForSong();
-    QCOMPARE(Song->Plays, 0);
+    QVERIFY(QFile::exists(SongFile()));
     Win->EndIntro();
     QTest::qWait(1200);
+    QCOMPARE(Song->Opens, 0);
     QCOMPARE(Song->Plays, 0);
+    Win->RunModal = [](QDialog& d) {
+      for (QCheckBox* box : d.findChildren<QCheckBox*>())
+        if (box->text() == Row(34)) box->click();
+      return int(QDialog::Accepted);
+    };
+    Win->OpenOptions();
+    WaitForSong();
+    QCOMPARE(Song->Opens, 1);
+    QCOMPARE(Song->Plays, 1);
   }
 
   // A file of the song's name in the temporary folder: no song in that
