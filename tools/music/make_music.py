@@ -62,6 +62,16 @@ def pad(part, at, chord_bars, per_bar, low="C3", velocity=50):
     return at
 
 
+def roots(part, at, chord_bars, per_bar, low, velocity):
+    """Each bar's root held for the bar; returns the roots."""
+    notes = []
+    for n, bar in enumerate(chord_bars):
+        root = chord_pitches(bar[0], pitch(low))[0]
+        part.note(at + per_bar * n, per_bar, root, velocity, 0.95)
+        notes.append(root)
+    return notes
+
+
 def arpeggio(part, at, chord_bars, per_bar, low="E2", velocity=56, step=0.5):
     """Broken chords in steps: root, fifth, tenth, fifth above, ..."""
     for bar in chord_bars:
@@ -120,8 +130,7 @@ def peddlers_song():
     s.tempo(at, 112)
     clarinet.melody(at, slow, 92, legato=0.98)
     pad(strings, at, slow_chords, 4, "A3", 46)
-    for n, bar in enumerate(slow_chords):
-        bass.note(at + 4 * n, 4, chord_pitches(bar[0], pitch("E2"))[0], 80, 0.95)
+    roots(bass, at, slow_chords, 4, "E2", 80)
     at += 32
     s.tempo(at, 144)
     melody.melody(at, verse, 96, accent_every=4)
@@ -194,15 +203,12 @@ def ode_to_joy():
     at = flute.melody(0, theme_a + " " + theme_b, 92, transpose=12, accent_every=4)
     pad(strings, 0, chords_a + chords_b, 4, "A3", 48)
     arpeggio(harp, 0, chords_a + chords_b, 4, "D3", 50)
-    for n, bar in enumerate(chords_a + chords_b):
-        cello.note(4 * n, 4, chord_pitches(bar[0], pitch("D2"))[0], 70, 0.95)
+    roots(cello, 0, chords_a + chords_b, 4, "D2", 70)
     # Once more, the second half, loud.
     horn.melody(at, theme_b, 100, accent_every=4)
     brass.melody(at, theme_b, 70, transpose=12)
     pad(strings, at, chords_b, 4, "A3", 60)
-    for n, bar in enumerate(chords_b):
-        root = chord_pitches(bar[0], pitch("D2"))[0]
-        cello.note(at + 4 * n, 4, root, 84, 0.95)
+    for n, root in enumerate(roots(cello, at, chords_b, 4, "D2", 84)):
         timpani.note(at + 4 * n, 1, root, 90, 0.9)
         timpani.note(at + 4 * n + 2, 1, root, 70, 0.9)
     at += 32
@@ -229,8 +235,7 @@ def greensleeves():
     chords = bars("Am  Am C G Em Am Am E Am  Am C G Em Am E Am  C G G Em Am Am E E  C G G Em Am E Am Am")
     recorder.melody(0, tune, 90, accent_every=3)
     arpeggio(guitar, 0, chords, 3, "E2", 52)
-    for n, bar in enumerate(chords):
-        cello.note(3 * n, 3, chord_pitches(bar[0], pitch("C2"))[0], 66, 0.95)
+    roots(cello, 0, chords, 3, "C2", 66)
     return s
 
 
