@@ -13,8 +13,9 @@
 namespace zembra {
 
 void TMainWindow::StartMusic() {
-  // Once, after the options, and not when the start-up has failed.
-  if (BuiltInSong || !OptionsRead || StartFailed) return;
+  // Once, after the options, on a window still open, and not when the
+  // start-up has failed.
+  if (BuiltInSong || !OptionsRead || StartFailed || !isVisible()) return;
   OnlinePlayer = new TOnlinePlayer(this, MakeTrackStream);
   LayOutMusic();
   connect(OnlinePlayer, &TOnlinePlayer::Arrived, this, &TMainWindow::UpdateMusic);
