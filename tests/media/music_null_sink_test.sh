@@ -37,12 +37,14 @@ for _ in $(seq 1 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
 pactl info >/dev/null 2>&1 || { echo "skipped: PulseAudio does not start here"; tail -3 "$run/pa.log"; exit 77; }
 pactl set-default-sink zembra
 
-# A club service on a free port with the given musik folder; prints its address.
+# A club service on a free port with the data folder $1 (its musik folder
+# in it); its address in $address. Started in this shell, so that the
+# cleanup ends it.
 start_service() {
   "$service" --listen 127.0.0.1:0 --data "$1" --ftp-port 0 --log "$1/service.log" >"$1/out" 2>&1 &
   pids="$pids $!"
   for _ in $(seq 1 50); do grep -q "listening on" "$1/out" 2>/dev/null && break; sleep 0.1; done
-  sed -n 's/^listening on .*:\([0-9]*\)$/http:\/\/127.0.0.1:\1/p' "$1/out" | head -n 1
+  address=$(sed -n 's/^listening on .*:\([0-9]*\)$/http:\/\/127.0.0.1:\1/p' "$1/out" | head -n 1)
 }
 
 # Records the sink while the probe plays; prints the figures, fails on silence.
@@ -70,7 +72,8 @@ heard song "$probe" song 6
 
 mkdir -p "$run/club/musik"
 cp "$music"/*.mp3 "$music/_playlist.html" "$run/club/musik/"
-club=$(start_service "$run/club")
+start_service "$run/club"
+club="$address"
 [ -n "$club" ] || { echo "FAIL: the club service did not start"; cat "$run/club/out"; exit 1; }
 heard stream "$probe" stream "$club" 6
 
@@ -81,6 +84,7 @@ for n in 1 2 3 4 5; do
   lame --quiet -b 96 "$run/tone.wav" "$run/short/musik/Probe~Tone_$n.mp3"
   echo "Probe~Tone_$n.mp3" >>"$run/short/musik/_playlist.html"
 done
-short=$(start_service "$run/short")
+start_service "$run/short"
+short="$address"
 "$probe" follow "$short" 10 || { echo "FAIL: a track that ended was not followed by another"; exit 1; }
 echo "ok"
