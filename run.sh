@@ -6,7 +6,7 @@
 set -eu
 cd "$(dirname "$0")"
 ./tools/install_deps.sh
-./tools/build.sh zembra zembra-install-club zembra-service zembra-packs
+./tools/build.sh zembra zembra-install-club zembra-service zembra-packs zembra-music
 home="${HOME:-/root}"
 folder="$home/Games/Zembra"
 mkdir -p "$folder"
@@ -34,6 +34,16 @@ for pack in build/packs/*; do
       mv -f "$f.new" "$f"
     fi
   done
+done
+# The club's music (our own pieces and their playlist), which the service
+# streams from its musik folder.
+mkdir -p "$data/musik"
+for track in build/music/*; do
+  f="$data/musik/$(basename "$track")"
+  if ! cmp -s "$track" "$f"; then
+    cp "$track" "$f.new"
+    mv -f "$f.new" "$f"
+  fi
 done
 ./tools/start_service.sh "$folder"
 # The club files the program needs beside it; existing ones are kept.

@@ -137,7 +137,8 @@ void TMainWindow::LayOutClubIcons() {
   // Their names: the captions of their windows.
   const QString names[] = {QStringLiteral("World Top Ten"), Row(182), Row(196), Row(178)};
   for (size_t i = 0; i < ClubIcons.size(); ++i) {
-    const TRect r = ScaleRect({30 + static_cast<int>(i) * 46, 440, 40, 40}, sc);
+    // Bottom right: the bottom left is the music player's.
+    const TRect r = ScaleRect({542 + static_cast<int>(i) * 46, 440, 40, 40}, sc);
     QPushButton* b = ClubIcons[i];
     b->setGeometry(r.X, r.Y, r.W, r.H);
     b->setIcon(QIcon(ClubIconPicture(static_cast<int>(i), r.W)));

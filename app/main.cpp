@@ -28,6 +28,8 @@ int main(int argc, char** argv) {
     sound = std::make_unique<zembra::TSoundMedia>(window.ProgramFolder());
     zembra::SetMedia(sound.get());
   });
+  // So is the music: the song's synthesizer opens on a thread of its own.
+  QTimer::singleShot(0, &window, &zembra::TMainWindow::StartMusic);
   const int code = app.exec();
   zembra::SetMedia(nullptr);
   return code;

@@ -332,11 +332,13 @@ void TMainWindow::ApplyLayout() {
     right[i]->setFont(f);
   }
   LayOutClubIcons();
-  // The calendar in the menu's free lower left corner: the date, then the
-  // year and the holidays.
-  const TRect calLeft = ScaleRect({36, 384, kTileWidth, kTileHeight}, sc);
-  const TRect calRight = ScaleRect({104, 384, kTileWidth, kTileHeight}, sc);
+  // The calendar in the menu's free upper left corner, beside the title
+  // (the lower corners hold the music player and the club's icons): the
+  // date, then the year and the holidays.
+  const TRect calLeft = ScaleRect({36, 8, kTileWidth, kTileHeight}, sc);
+  const TRect calRight = ScaleRect({104, 8, kTileWidth, kTileHeight}, sc);
   Calendar->Place(QRect(calLeft.X, calLeft.Y, calLeft.W, calLeft.H), QRect(calRight.X, calRight.Y, calRight.W, calRight.H));
+  LayOutMusic();
   Button1->setGeometry(l.Continue.X, l.Continue.Y, l.Continue.W, l.Continue.H);
   Button2->setGeometry(l.Exit.X, l.Exit.Y, l.Exit.W, l.Exit.H);
   const TRect chat = ScaleRect({600, 462, 110, 26}, sc);
@@ -361,6 +363,7 @@ void TMainWindow::ShowTable(bool on) {
   ChatEdit->setEnabled(duel);
   for (auto* b : {Button1, Button2, ButtonChat}) b->setVisible(on);
   if (on) Calendar->SetShown(false);
+  UpdateMusic();
 }
 
 void TMainWindow::ShowCalendar() {
@@ -395,6 +398,7 @@ void TMainWindow::OpenOptions() {
   host.OpenSpeedDialog = [this](int) { OpenSpeed(); };
   host.PlayEffect = [this](const char* name) { PlaySound(name); };
   host.NetGameChanged = [this] { SetNetGame(Settings.NetGame); };
+  host.MusicChanged = [this] { UpdateMusic(); };
   host.Folder = Folder.toStdString();
   if (QScreen* sc = QGuiApplication::primaryScreen()) {
     host.ScreenWidth = sc->geometry().width();
@@ -594,6 +598,7 @@ void TMainWindow::closeEvent(QCloseEvent* e) {
     return;
   }
   StopRecording();
+  CloseMusic();
   if (!StartFailed) {
     if (View.Screen == TScreen::Table) RemoveRecentPlayer();
     WriteOptionsFile();

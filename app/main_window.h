@@ -39,6 +39,8 @@ class QDialog;
 namespace zembra {
 
 class TCalendarPictures;
+class TSongOutput;
+class TTrackStream;
 
 class TMainWindow : public QWidget, private TSeat {
   Q_OBJECT
@@ -108,6 +110,14 @@ class TMainWindow : public QWidget, private TSeat {
   QPushButton* ClubIcon(int i) const { return ClubIcons.at(static_cast<size_t>(i)); }
   // Shows the club's news in the attention dialog (replaceable for tests).
   std::function<void(const QString& text, const QString& second, const QString& link)> ShowNews;
+  // Music (app/music_flow.cpp): the built-in song and the online music
+  // player, started once the window shows its first picture (the program
+  // does this; tests start it themselves, with outputs of their own).
+  void StartMusic();
+  class TBuiltInSong* Song() const { return BuiltInSong; }
+  class TOnlinePlayer* MusicPlayer() const { return OnlinePlayer; }
+  std::function<std::unique_ptr<TSongOutput>()> MakeSongOutput;
+  std::function<std::unique_ptr<TTrackStream>()> MakeTrackStream;
 
   // A stacked deck for the next match's first deal (tests and screenshots);
   // empty: shuffled.
@@ -288,6 +298,11 @@ class TMainWindow : public QWidget, private TSeat {
   void OpenWorldTopTen();
   // The finished match's counters to the club's statistics (silent).
   void PostMatchStats(int result, bool cycleDone);
+  class TBuiltInSong* BuiltInSong = nullptr;
+  class TOnlinePlayer* OnlinePlayer = nullptr;
+  void UpdateMusic();
+  void LayOutMusic();
+  void CloseMusic();
   bool TickWaiting = false;
   bool DrawRun = false;  // drawn cards are flying from the stock
 };

@@ -133,6 +133,7 @@ void TMainWindow::StartMatch(int slot) {
   for (auto* b : PlayerButtons) b->hide();
   for (auto* b : {Button6, Button9, Button10, Button11, BMode, BHistory}) b->hide();
   SetClubIconsVisible(false);
+  UpdateMusic();
   Panel4->hide();
   Timer1->stop();
   setWindowTitle(QStringLiteral("Zembra"));

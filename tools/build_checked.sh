@@ -13,6 +13,8 @@
 # no suppressions file is needed; should a report ever come from a system
 # library alone, the place for it is a suppressions file under tools/ with
 # narrow entries (LSAN_OPTIONS=suppressions=...), not detect_leaks=0.
+# The music's null-sink test has one: tools/lsan_media.supp names what
+# PulseAudio's client library keeps to the end under Qt Multimedia.
 # Options already in the environment win over the ones set here.
 set -eu
 cd "$(dirname "$0")/.."

@@ -9,7 +9,7 @@ PACKAGES="g++ cmake ninja-build make libgtest-dev libgmock-dev libbenchmark-dev 
   libcpp-httplib-dev libsodium-dev libqt6sql6-sqlite libqt6sql6-psql python3-pyftpdlib python3-pil \
   postgresql wrk \
   qt6-multimedia-dev gstreamer1.0-plugins-base gstreamer1.0-plugins-good sox libsox-fmt-mp3 lame espeak-ng \
-  libfluidsynth-dev fluidsynth timgm6mb-soundfont icecast2 ezstream pulseaudio pulseaudio-utils"
+  libfluidsynth-dev fluidsynth timgm6mb-soundfont python3-mido icecast2 ezstream pulseaudio pulseaudio-utils"
 
 missing=""
 for p in $PACKAGES; do

@@ -32,6 +32,9 @@
 #include <QTabWidget>
 #include "engine/rules.h"
 #include "resources/words.h"
+#include "media/built_in_song.h"
+#include "media/online_player.h"
+#include "media/player_buttons.h"
 
 using namespace zembra;
 
@@ -335,6 +338,48 @@ void ShootSide(const QString& dir, int language) {
 }  // namespace
 
 // The program never creates its club files; a fresh folder gets them here.
+// The menu with the online music player's buttons, its playlist from the
+// club service at base; stopped, then playing at a changed volume. The
+// song and the stream stay silent.
+struct TSilentSong : TSongOutput {
+  bool Open(const std::string&) override { return true; }
+  bool Play() override { return true; }
+  void Stop() override {}
+  bool Playing() const override { return true; }
+};
+struct TSilentStream : TTrackStream {
+  void Open(const QUrl&, int) override {}
+  void Play() override {}
+  void Stop() override {}
+  void SetVolume(int) override {}
+};
+
+void ShootMusic(const QString& dir, const QString& base) {
+  TMainWindow w;
+  w.ClubAtStart = false;
+  w.SetProgramFolder(QDir::tempPath());
+  w.MakeSongOutput = [] { return std::make_unique<TSilentSong>(); };
+  w.MakeTrackStream = [] { return std::make_unique<TSilentStream>(); };
+  w.show();
+  w.Options().TopTenAddress = base.toStdString() + "/RecordsService";
+  w.StartMusic();
+  w.EndIntro();
+  QElapsedTimer t;
+  t.start();
+  while (w.MusicPlayer()->Fetching() && t.elapsed() < 10000) WaitMs(50);
+  for (int size : {1, 4}) {
+    w.SetWindowSize(size);
+    Save(w, dir, size, "music-stopped");
+  }
+  w.MusicPlayer()->Next();
+  for (int i = 0; i < 4; ++i) w.MusicPlayer()->VolumePress(w.MusicPlayer()->VolumeButton()->width() - 1);
+  for (int size : {4, 1}) {
+    w.SetWindowSize(size);
+    Save(w, dir, size, "music-playing");
+  }
+  w.close();
+}
+
 void InstallClub() {
   for (const char* name : {zembra::kClubFileName, zembra::kNetClubFileName})
     zembra::InstallClubFile((QDir::tempPath() + QLatin1Char('/') + QLatin1String(name)).toStdString());
@@ -488,6 +533,11 @@ int main(int argc, char** argv) {
     // "online=BASEURL": the online club's windows against that service.
     if (QString::fromLocal8Bit(argv[i]).startsWith(QStringLiteral("online="))) {
       ShootOnline(dir, QString::fromLocal8Bit(argv[i] + 7));
+      return 0;
+    }
+    // "music=BASEURL": the menu with the music player, its playlist there.
+    if (QString::fromLocal8Bit(argv[i]).startsWith(QStringLiteral("music="))) {
+      ShootMusic(dir, QString::fromLocal8Bit(argv[i] + 6));
       return 0;
     }
     // "aux=PACKDIR": the auxiliary windows in every design.
