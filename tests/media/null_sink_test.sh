@@ -12,6 +12,10 @@ for tool in pulseaudio pactl parec sox; do
 done
 run=$(mktemp -d)
 export XDG_RUNTIME_DIR="$run" PULSE_RUNTIME_PATH="$run" PULSE_SERVER="unix:$run/native" HOME="$run"
+# In the checked build: what GStreamer and PulseAudio keep to the end.
+supp="$(cd "$(dirname "$0")/../.." && pwd)/tools/lsan_media.supp"
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$supp"
+[ -n "${ASAN_OPTIONS:-}" ] && export ASAN_OPTIONS="$ASAN_OPTIONS:fast_unwind_on_malloc=0"
 cleanup() {
   [ -n "${rec:-}" ] && kill "$rec" 2>/dev/null
   [ -n "${pa:-}" ] && kill "$pa" 2>/dev/null
