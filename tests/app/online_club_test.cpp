@@ -28,6 +28,15 @@ using namespace zembra_test;
 class TOnlineClubTest : public TWindowFixture {
   Q_OBJECT
 
+ private:
+  // A club service of the test's own on loopback: its base address, empty
+  // when it did not start.
+  std::string StartService(service::test::TServiceProcess& service) {
+    const QString data = FolderPath() + "/service";
+    if (!QDir().mkpath(data) || !service.Start(data.toStdString(), "")) return {};
+    return "http://127.0.0.1:" + std::to_string(service.Port());
+  }
+
  private Q_SLOTS:
   void init() { FixtureInit(); }
   void cleanup() { FixtureCleanup(); }
@@ -86,11 +95,9 @@ class TOnlineClubTest : public TWindowFixture {
   }
 
   void statisticsAndTheOneLike() {
-    const QString data = FolderPath() + "/service";
-    QVERIFY(QDir().mkpath(data));
     service::test::TServiceProcess service;
-    QVERIFY(service.Start(data.toStdString(), ""));
-    const std::string base = "http://127.0.0.1:" + std::to_string(service.Port());
+    const std::string base = StartService(service);
+    QVERIFY(!base.empty());
     TOnlineClub club(base + "/RecordsService", base + "/StatsService", FolderPath());
     TSettings s;
     s.LikeSent = false;
@@ -131,11 +138,9 @@ class TOnlineClubTest : public TWindowFixture {
   }
 
   void chatMessagesGoAndCome() {
-    const QString data = FolderPath() + "/service";
-    QVERIFY(QDir().mkpath(data));
     service::test::TServiceProcess service;
-    QVERIFY(service.Start(data.toStdString(), ""));
-    const std::string base = "http://127.0.0.1:" + std::to_string(service.Port());
+    const std::string base = StartService(service);
+    QVERIFY(!base.empty());
     TOnlineClub club(base + "/RecordsService", base + "/StatsService", FolderPath());
     TSettings s;
     s.TopTenNick = "Incognito";
@@ -165,11 +170,9 @@ class TOnlineClubTest : public TWindowFixture {
   }
 
   void theWorldTopTenShowsItsTables() {
-    const QString data = FolderPath() + "/service";
-    QVERIFY(QDir().mkpath(data));
     service::test::TServiceProcess service;
-    QVERIFY(service.Start(data.toStdString(), ""));
-    const std::string base = "http://127.0.0.1:" + std::to_string(service.Port());
+    const std::string base = StartService(service);
+    QVERIFY(!base.empty());
     TOnlineClub club(base + "/RecordsService", base + "/StatsService", FolderPath());
     const TServiceClient direct({base + "/AccountService", base + "/RecordsService", base + "/StatsService", ""});
     const char* nicks[] = {"Boris", "Vera", "Gleb"};
@@ -218,11 +221,9 @@ class TOnlineClubTest : public TWindowFixture {
   }
 
   void aFinishedMatchIsCountedInTheStatistics() {
-    const QString data = FolderPath() + "/service";
-    QVERIFY(QDir().mkpath(data));
     service::test::TServiceProcess service;
-    QVERIFY(service.Start(data.toStdString(), ""));
-    const std::string base = "http://127.0.0.1:" + std::to_string(service.Port());
+    const std::string base = StartService(service);
+    QVERIFY(!base.empty());
     Open();
     Win->Options().TopTenAddress = base + "/RecordsService";
     Win->Options().StatsAddress = base + "/StatsService";
