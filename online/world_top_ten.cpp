@@ -122,6 +122,9 @@ TFormWorldTopTen::TFormWorldTopTen(TOnlineClub& club, TSettings& settings, const
   Body()->addWidget(Rows, 1);
   Count = new QLabel;
   Body()->addWidget(Count);
+  // The rows around the player, under their caption.
+  AroundCaption = new QLabel(Row(161) + QLatin1Char(':'));
+  Body()->addWidget(AroundCaption);
   AroundRows = new QTableWidget(0, 3);
   AroundRows->setAccessibleName(Row(161));
   AroundRows->verticalHeader()->hide();
@@ -172,6 +175,8 @@ void TFormWorldTopTen::Fill(int table, const TWorldTable& t) {
   AroundRows->setRowCount(0);
   Count->clear();
   if (!t.Read) {
+    AroundCaption->hide();
+    AroundRows->hide();
     Rows->setRowCount(1);
     Rows->setItem(0, 2, Cell("No Connect"));
     return;
@@ -188,6 +193,8 @@ void TFormWorldTopTen::Fill(int table, const TWorldTable& t) {
   for (int r = 0; r < static_cast<int>(t.Around.size()); ++r)
     for (int c = 0; c < 3; ++c) AroundRows->setItem(r, c, Cell(t.Around[r][c]));
   AroundRows->setVisible(table >= 2 && table <= 4);
+  AroundCaption->setVisible(table >= 2 && table <= 4);
+  AroundCaption->setBuddy(AroundRows);
 }
 
 }  // namespace zembra

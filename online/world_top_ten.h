@@ -55,7 +55,7 @@ class TFormWorldTopTen : public TAuxDialog {
   TOnlineClub& Club;
   QString Folder;
   int Current = 3;
-  QLabel *TitleLabel, *Count;
+  QLabel *TitleLabel, *Count, *AroundCaption;
   QTableWidget *Rows, *AroundRows;
   QPushButton* Refresh;
   std::vector<QPushButton*> Buttons;
