@@ -1,7 +1,10 @@
 #include "media/effect_player.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QResource>
 #include <QSoundEffect>
+#include <QThread>
 #include <QUrl>
 
 #include "media/effects.h"
@@ -10,7 +13,27 @@ namespace zembra {
 
 TEffectPlayer::TEffectPlayer(QObject* parent) : QObject(parent) {}
 
-TEffectPlayer::~TEffectPlayer() { Stop(); }
+TEffectPlayer::~TEffectPlayer() {
+  Stop();
+  SettleLoads(3000);
+}
+
+// Qt Multimedia loads recordings on a thread of its own and, at the end of
+// the process, stops that thread while holding the lock a finishing load
+// needs: a load still running then would hang the exit. So the channel lets
+// its loads finish (or fail) before it goes.
+void TEffectPlayer::SettleLoads(int timeoutMs) {
+  const QDeadlineTimer deadline(timeoutMs);
+  auto loading = [this] {
+    for (const QSoundEffect* e : std::as_const(Effects))
+      if (e->status() == QSoundEffect::Loading) return true;
+    return false;
+  };
+  while (loading() && !deadline.hasExpired()) {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    QThread::msleep(2);
+  }
+}
 
 int TEffectPlayer::LengthMs(const QString& path) {
   const QResource r(path);

@@ -29,6 +29,8 @@ class TEffectPlayer : public QObject {
   const QString& Current() const { return CurrentPath; }
   bool Playing() const;
   static int LengthMs(const QString& path);
+  // Waits, bounded, until no recording is still being loaded.
+  void SettleLoads(int timeoutMs);
 
  private:
   QSoundEffect* Effect(const QString& path);
