@@ -197,7 +197,7 @@ constexpr TFlagDesign kDesigns[] = {
     // South America
     {"Argentina", "h #74ACDF w #74ACDF disc .5 .5 .13 #F6B40E"},
     {"Bolivia", "h #D52B1E #F9E300 #007934"},
-    {"Brazil", "fill #009739 poly #FEDD00 .5 .08 .94 .5 .5 .92 .06 .5 disc .5 .5 .23 #012169 line .33 .44 .67 .56 .05 w"},
+    {"Brazil", "fill #009739 poly #FEDD00 .5 .08 .94 .5 .5 .92 .06 .5 disc .5 .5 .23 #012169 line .33 .56 .67 .44 .05 w"},
     {"Chile", "h w #D52B1E rect 0 0 .333 .5 #0039A6 star .167 .25 .14 w"},
     {"Colombia", "h #FCD116*2 #003893 #CE1126"},
     {"Equador", "h #FFDD00*2 #034EA2 #ED1C24 ell .5 .52 .12 .18 #6FA8DC ell .5 .58 .08 .1 #3C8D3C rect .4 .3 .2 .06 #5C4033"},
