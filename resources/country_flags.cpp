@@ -52,7 +52,8 @@ void DrawCountryFlag(QPainter& p, const QRect& r, const std::string& code) {
 }
 
 QPixmap CountryFlag(const std::string& code, int width, int height) {
-  if (width < 1 || height < 1) return QPixmap();
+  constexpr int kLargest = 1024;
+  if (width < 1 || height < 1 || width > kLargest || height > kLargest) return QPixmap();
   // Every code that names no country shares the "?" flag, so odd codes
   // from the club cannot grow the store.
   const QString key = (DesignOf(code).empty() ? QStringLiteral("?") : QString::fromStdString(code)) +

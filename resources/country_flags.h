@@ -13,8 +13,8 @@ class QPainter;
 namespace zembra {
 
 // The flag of a country code ("1-001" Russia). Pixmaps are kept, so asking
-// again for the same code and size is cheap. A size below one pixel gives
-// a null pixmap.
+// again for the same code and size is cheap; like every pixmap, only on the
+// window thread. A side below 1 or above 1024 pixels gives a null pixmap.
 QPixmap CountryFlag(const std::string& code, int width = 14, int height = 12);
 
 // Draws the flag straight into r, for windows that paint their own rows.

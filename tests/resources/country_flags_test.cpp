@@ -127,6 +127,8 @@ class CountryFlagsTest : public QObject {
       }
     QVERIFY(CountryFlag("1-001", 0, 12).isNull());
     QVERIFY(CountryFlag("1-001", 14, -1).isNull());
+    QVERIFY(CountryFlag("1-001", 100000, 12).isNull());
+    QCOMPARE(CountryFlag("1-001", 1024, 1024).size(), QSize(1024, 1024));
   }
 
   // The flags are kept: the same code and size give the same pixmap.
