@@ -21,6 +21,7 @@ namespace {
 namespace rp = radio_pictures;
 
 constexpr QSize kFlagSize(24, 16);
+constexpr QSize kListFlagSize(20, 14);
 // The window's radio, drawn a little smaller than the pack's picture.
 constexpr QSize kRadioShown(90, 60);
 
@@ -86,7 +87,10 @@ TFormRadio::TFormRadio(TRadio& radio, TSettings& settings, QWidget* parent)
                         QString::fromLatin1(kRadioCountries[static_cast<size_t>(i)].Name));
   StationList = new QListWidget;
   StationList->setAccessibleName(Row(1016));
-  StationList->setIconSize(kFlagSize);
+  StationList->setIconSize(kListFlagSize);
+  // Long names are cut with an ellipsis; the whole name shows below.
+  StationList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  StationList->setTextElideMode(Qt::ElideRight);
   Panel = new TRadioPanel;
   VolumeDownButton = new TOrvCardsButton(QStringLiteral("-"));
   VolumeUpButton = new TOrvCardsButton(QStringLiteral("+"));
@@ -102,10 +106,7 @@ TFormRadio::TFormRadio(TRadio& radio, TSettings& settings, QWidget* parent)
   OkButton->setDefault(true);
   OkButton->setFixedWidth(120);
 
-  auto* left = new QVBoxLayout;
-  left->setSpacing(4);
-  left->addWidget(CountryBox);
-  left->addWidget(StationList, 1);
+
   auto* controls = new QHBoxLayout;
   controls->setSpacing(2);
   controls->addWidget(VolumeDownButton, 0, Qt::AlignVCenter);
@@ -117,9 +118,10 @@ TFormRadio::TFormRadio(TRadio& radio, TSettings& settings, QWidget* parent)
   right->addLayout(controls);
   auto* columns = new QHBoxLayout;
   columns->setSpacing(8);
-  columns->addLayout(left, 1);
+  columns->addWidget(StationList, 1);
   columns->addLayout(right);
   Body()->setSpacing(6);
+  Body()->addWidget(CountryBox);
   Body()->addLayout(columns, 1);
   Body()->addWidget(StationLabel);
   Body()->addWidget(OkButton, 0, Qt::AlignHCenter);
@@ -163,8 +165,8 @@ void TFormRadio::ChooseCountry(int index) {
   Ids.clear();
   int selected = -1;
   for (const TRadioStation& s : stations) {
-    auto* item = new QListWidgetItem(QIcon(CountryFlagOfCode(s.CountryCode, kFlagSize.width(), kFlagSize.height())),
-                                     Text(s.Name));
+    const QPixmap flag = CountryFlagOfCode(s.CountryCode, kListFlagSize.width(), kListFlagSize.height());
+    auto* item = new QListWidgetItem(QIcon(flag), Text(s.Name));
     StationList->addItem(item);
     if (selected < 0 && s.Name == Radio.State().StationName) selected = static_cast<int>(Ids.size());
     Ids.push_back(s.Id);

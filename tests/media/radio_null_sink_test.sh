@@ -47,8 +47,8 @@ port=$(/usr/bin/python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1
 pids="$pids $!"
 # The station is on the air once its mount answers with audio.
 for _ in $(seq 1 100); do
-  [ "$(curl -s -r 0-4095 --max-time 2 -o /dev/null -w '%{size_download}' "http://127.0.0.1:$port/club.mp3")" -ge 4096 ] \
-    2>/dev/null && break
+  /usr/bin/python3 -c 'import sys, urllib.request; sys.exit(len(urllib.request.urlopen(sys.argv[1], timeout=2).read(4096)) < 4096)' \
+    "http://127.0.0.1:$port/club.mp3" 2>/dev/null && break
   sleep 0.1
 done
 parec -d zembra.monitor --file-format=wav "$run/radio.wav" &
