@@ -130,8 +130,9 @@ TRadioServer::TRadioServer(TRadioServerOptions options, TRequestLog& log) : Opti
 TRadioServer::~TRadioServer() { Stop(); }
 
 void TRadioServer::Start() {
-  if (Options.Port <= 0 || Worker.joinable()) return;
-  Worker = std::thread([this] { Run(); });
+  if (Options.Port <= 0 || Worker) return;
+  Worker.reset(QThread::create([this] { Run(); }));
+  Worker->start();
 }
 
 void TRadioServer::Stop() {
@@ -140,7 +141,7 @@ void TRadioServer::Stop() {
     Stopping = true;
   }
   Wake.notify_all();
-  if (Worker.joinable()) Worker.join();
+  if (Worker) Worker->wait();
 }
 
 bool TRadioServer::WaitOrStop(int ms) {

@@ -7,11 +7,12 @@
 #pragma once
 
 #include <QString>
+#include <QThread>
 
 #include <condition_variable>
 #include <mutex>
+#include <memory>
 #include <string>
-#include <thread>
 
 #include "service/request_log.h"
 
@@ -43,7 +44,8 @@ class TRadioServer {
 
   TRadioServerOptions Options;
   TRequestLog& Log;
-  std::thread Worker;
+  // A Qt thread: the children are QProcess objects made and ended on it.
+  std::unique_ptr<QThread> Worker;
   std::mutex Mutex;
   std::condition_variable Wake;
   bool Stopping = false;
