@@ -101,8 +101,9 @@ void TMainWindow::RadioAfterIntro() {
 
 void TMainWindow::CloseRadio() {
   if (!Radio) return;
-  // Written whatever the radio's state: the player's choices are kept.
-  Radio->Save();
+  // Written only once it has been read: a radio that was never available
+  // in this run leaves the state of an earlier run as it was.
+  if (Radio->CheckedOnce()) Radio->Save();
   Radio->SetPlaying(false);
 }
 

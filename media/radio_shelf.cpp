@@ -1,5 +1,6 @@
 #include "media/radio_shelf.h"
 
+#include <QBitmap>
 #include <QPainter>
 
 #include "media/radio_pictures.h"
@@ -24,6 +25,7 @@ bool TRadioShelf::LoadPictures(const QString& folder) {
   Lamps[0] = pack.Picture(kind, QString::fromLatin1(rp::kLampOff));
   Lamps[1] = pack.Picture(kind, QString::fromLatin1(rp::kLampSilent));
   Lamps[2] = pack.Picture(kind, QString::fromLatin1(rp::kLampPlaying));
+  UpdateMask();
   update();
   return true;
 }
@@ -47,6 +49,16 @@ QPixmap TRadioShelf::Picture() const {
   p.drawPixmap(QRect(r.X, r.Y, r.W, r.H), Radio);
   p.drawPixmap(QRect(r.X + l.X, r.Y + l.Y, l.W, l.H), Lamps[static_cast<int>(LampState)]);
   return pm;
+}
+
+void TRadioShelf::resizeEvent(QResizeEvent* e) {
+  QAbstractButton::resizeEvent(e);
+  UpdateMask();
+}
+
+void TRadioShelf::UpdateMask() {
+  if (Shelf.isNull() || size().isEmpty()) return;
+  setMask(Picture().mask());
 }
 
 void TRadioShelf::paintEvent(QPaintEvent*) {

@@ -28,8 +28,12 @@ class TRadioShelf : public QAbstractButton {
 
  protected:
   void paintEvent(QPaintEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
 
  private:
+  // Only the drawn parts take clicks: the corners let them through to what
+  // lies below (the music player's buttons).
+  void UpdateMask();
   QPixmap Shelf, Radio, Lamps[3];
   TRadioLamp LampState = TRadioLamp::Unavailable;
 };

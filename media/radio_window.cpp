@@ -86,7 +86,7 @@ TFormRadio::TFormRadio(TRadio& radio, TSettings& settings, QWidget* parent)
     CountryBox->addItem(QIcon(CountryFlag(i, kFlagSize.width(), kFlagSize.height())),
                         QString::fromLatin1(kRadioCountries[static_cast<size_t>(i)].Name));
   StationList = new QListWidget;
-  StationList->setAccessibleName(Row(1016));
+  StationList->setAccessibleName(QStringLiteral("Stations"));
   StationList->setIconSize(kListFlagSize);
   // Long names are cut with an ellipsis; the whole name shows below.
   StationList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

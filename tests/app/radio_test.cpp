@@ -128,6 +128,10 @@ class RadioTest : public TWindowFixture {
     QVERIFY(shelf->isVisible());
     QCOMPARE(int(shelf->Lamp()), int(TRadioLamp::Silent));
     QCOMPARE(shelf->toolTip(), Row(1017) + ": Zembra Club FM");
+    // Only the drawn radio and shelf take clicks; the empty corners let
+    // them through to what lies below.
+    QVERIFY(shelf->mask().contains(shelf->rect().center()));
+    QVERIFY(!shelf->mask().contains(QPoint(2, 2)));
     // A click plays the current station at its volume; another stops it.
     QTest::mouseClick(shelf, Qt::LeftButton);
     QCOMPARE(Stream->Opened, QStringList{"http://127.0.0.1:25800/club.mp3"});
@@ -146,8 +150,12 @@ class RadioTest : public TWindowFixture {
   void ServerListThatCannotBeFetchedMeansNoRadio() {
     // The shipped list is there, but the list is to come from the server.
     Place(true, true);
+    const std::string saved = "Jazz One\r\nhttp://jazz.example/1.mp3\r\nUSA\r\nRRADIO_LOGO_JAZZ\r\n1\r\n80\r\n12\r\n";
+    QVERIFY(WriteFileAtomically((Parent + "/OrvRadio.ini").toStdString(), saved));
     OpenWindow(true, DeadService());
     QVERIFY(!Win->InternetRadio()->Available());
+    QVERIFY(Win->Options().MusicOn);
+    QVERIFY(Stream->Opened.isEmpty());
     QCOMPARE(int(Win->RadioShelf()->Lamp()), int(TRadioLamp::Unavailable));
     QTest::mouseClick(Win->RadioShelf(), Qt::LeftButton);
     QVERIFY(Stream->Opened.isEmpty());
@@ -156,6 +164,9 @@ class RadioTest : public TWindowFixture {
     const QString missing = Row(1018) + "OrvRadio.rad + OrvRadio02.dll";
     QCOMPARE(LinkMessages, (QStringList{missing, missing}));
     QVERIFY(!QFile::exists(Parent + "/OrvRadio.ser"));
+    // The state of the last run is kept as it was.
+    Win->close();
+    QCOMPARE(ReadText(Parent + "/OrvRadio.ini"), QString::fromStdString(saved));
   }
 
   void ServerListFetchedFromTheClubService() {
