@@ -30,6 +30,8 @@ int main(int argc, char** argv) {
   });
   // So is the music: the song's synthesizer opens on a thread of its own.
   QTimer::singleShot(0, &window, &zembra::TMainWindow::StartMusic);
+  // And the radio: its list and pack are looked for off the window's thread.
+  QTimer::singleShot(0, &window, &zembra::TMainWindow::StartRadio);
   const int code = app.exec();
   zembra::SetMedia(nullptr);
   return code;

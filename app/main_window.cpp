@@ -244,7 +244,7 @@ void TMainWindow::BuildTableMenu() {
   ActHelp = PopupMenu1->addAction(QString(), this, [this] { OpenHelp(CurrentHelpTopic()); });
   ActAbout = PopupMenu1->addAction(QString(), this, &TMainWindow::OpenAbout);
   PopupMenu1->addSeparator();
-  ActRadio = PopupMenu1->addAction(QString());
+  ActRadio = PopupMenu1->addAction(QString(), this, &TMainWindow::OpenRadio);
   ActChat = PopupMenu1->addAction(QString());
   // Items whose windows arrive later stay disabled.
   for (QAction* a : {ActGenCount, ActQuit, ActChangeName, ActRadio, ActChat})
@@ -269,6 +269,7 @@ void TMainWindow::Relabel() {
   ActHelp->setText(Row(27));
   ActAbout->setText(Row(29));
   ActRadio->setText(Row(1016));
+  ShowRadio();
   ActChat->setText(Row(178));
   if (View.Screen == TScreen::Menu) {
     RefreshRecentPlayers();  // Panel4: row 6 + mode
@@ -339,6 +340,7 @@ void TMainWindow::ApplyLayout() {
   const TRect calRight = ScaleRect({104, 8, kTileWidth, kTileHeight}, sc);
   Calendar->Place(QRect(calLeft.X, calLeft.Y, calLeft.W, calLeft.H), QRect(calRight.X, calRight.Y, calRight.W, calRight.H));
   LayOutMusic();
+  LayOutRadio();
   Button1->setGeometry(l.Continue.X, l.Continue.Y, l.Continue.W, l.Continue.H);
   Button2->setGeometry(l.Exit.X, l.Exit.Y, l.Exit.W, l.Exit.H);
   const TRect chat = ScaleRect({600, 462, 110, 26}, sc);
@@ -364,6 +366,7 @@ void TMainWindow::ShowTable(bool on) {
   for (auto* b : {Button1, Button2, ButtonChat}) b->setVisible(on);
   if (on) Calendar->SetShown(false);
   UpdateMusic();
+  ShowRadio();
 }
 
 void TMainWindow::ShowCalendar() {
@@ -399,6 +402,7 @@ void TMainWindow::OpenOptions() {
   host.PlayEffect = [this](const char* name) { PlaySound(name); };
   host.NetGameChanged = [this] { SetNetGame(Settings.NetGame); };
   host.MusicChanged = [this] { UpdateMusic(); };
+  host.RadioCheck = [this] { CheckRadio(); };
   host.Folder = Folder.toStdString();
   if (QScreen* sc = QGuiApplication::primaryScreen()) {
     host.ScreenWidth = sc->geometry().width();
@@ -454,7 +458,9 @@ void TMainWindow::EndIntro() {
   if (!IntroShown()) return;
   Timer1->stop();
   SetWindowSize(Settings.WindowSize);
+  ActRadio->setEnabled(true);
   ShowMenu();
+  RadioAfterIntro();
 }
 
 void TMainWindow::ShowMenu() {
@@ -599,6 +605,7 @@ void TMainWindow::closeEvent(QCloseEvent* e) {
   }
   StopRecording();
   CloseMusic();
+  CloseRadio();
   if (!StartFailed) {
     if (View.Screen == TScreen::Table) RemoveRecentPlayer();
     WriteOptionsFile();

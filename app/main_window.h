@@ -118,6 +118,16 @@ class TMainWindow : public QWidget, private TSeat {
   class TOnlinePlayer* MusicPlayer() const { return OnlinePlayer; }
   std::function<std::unique_ptr<TSongOutput>()> MakeSongOutput;
   std::function<std::unique_ptr<TTrackStream>()> MakeTrackStream;
+  // The internet radio (app/radio_flow.cpp): started, like the music, once
+  // the window shows; checked again after a pack download or a change of
+  // the list's source.
+  void StartRadio();
+  void CheckRadio();
+  void OpenRadio();
+  void RadioClick();
+  class TRadio* InternetRadio() const { return Radio; }
+  class TRadioShelf* RadioShelf() const { return ImRadio; }
+  std::function<std::unique_ptr<TTrackStream>()> MakeRadioStream;
 
   // A stacked deck for the next match's first deal (tests and screenshots);
   // empty: shuffled.
@@ -303,6 +313,16 @@ class TMainWindow : public QWidget, private TSeat {
   void UpdateMusic();
   void LayOutMusic();
   void CloseMusic();
+  class TRadio* Radio = nullptr;
+  class TRadioShelf* ImRadio = nullptr;  // the menu's radio on its shelf
+  bool RadioChecked = false;
+  bool RadioStarted = false;
+  void LayOutRadio();
+  void ShowRadio();
+  bool RadioMissing();
+  bool RadioOn() const;  // the radio plays: the song gives way
+  void RadioAfterIntro();
+  void CloseRadio();
   bool TickWaiting = false;
   bool DrawRun = false;  // drawn cards are flying from the stock
 };

@@ -35,7 +35,7 @@ void TMainWindow::UpdateMusic() {
   const bool atTable = View.Screen == TScreen::Table;
   if (OnlinePlayer) OnlinePlayer->SetOnMenu(View.Screen == TScreen::Menu);
   if (BuiltInSong)
-    BuiltInSong->SetWanted(Settings.MusicOn, atTable, OnlinePlayer && OnlinePlayer->Playing());
+    BuiltInSong->SetWanted(Settings.MusicOn, atTable, (OnlinePlayer && OnlinePlayer->Playing()) || RadioOn());
 }
 
 void TMainWindow::LayOutMusic() {

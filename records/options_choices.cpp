@@ -165,6 +165,7 @@ void TFormOptions::DownloadPack(const std::string& file) {
       if (self->Host.PlayEffect) self->Host.PlayEffect(ok ? "WToMenK" : "WWrongs");
       self->SyncPackButtons();
       self->Sync();  // the salute boxes follow the graphics pack
+      if (ok && self->Host.RadioCheck) self->Host.RadioCheck();
     });
   }).detach();
 }

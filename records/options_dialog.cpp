@@ -372,7 +372,9 @@ QWidget* TFormOptions::BuildPacks() {
   RadioDisk = new QRadioButton;
   Captions.push_back({RadioDisk, 303});
   connect(RadioServer, &QRadioButton::toggled, this, [this](bool on) {
-    if (!Syncing) Settings.RadioListFromServer = on;
+    if (Syncing || Settings.RadioListFromServer == on) return;
+    Settings.RadioListFromServer = on;
+    if (Host.RadioCheck) Host.RadioCheck();
   });
   auto* rl = new QVBoxLayout(radio);
   rl->addWidget(RadioServer);

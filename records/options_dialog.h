@@ -30,6 +30,7 @@ struct TOptionsHost {
   std::function<void()> LookChanged;        // cursors, buttons, fonts, cards, background
   std::function<void()> MusicChanged;
   std::function<void()> NetGameChanged;
+  std::function<void()> RadioCheck;         // a pack arrived or the radio list's source changed
   std::function<void(int)> OpenSpeedDialog;
   std::function<void(const char*)> PlayEffect;  // a sound effect by name
   std::string Folder;                       // where packs are looked for

@@ -9,11 +9,11 @@
 
 namespace zembra {
 
-TAuxDialog::TAuxDialog(TSettings& settings, const QString& packFolder, QWidget* parent)
+TAuxDialog::TAuxDialog(TSettings& settings, const QString& packFolder, QWidget* parent, const QString& background)
     : QDialog(parent), Settings(settings) {
   DesignShown = Settings.AuxPictureDesign ? 4 : (Settings.AuxDesign >= 1 && Settings.AuxDesign <= 3 ? Settings.AuxDesign : 2);
   if (DesignShown == 4) {
-    Backdrop = LoadAuxPictures(packFolder, QStringLiteral("GFormOpt"), QString(), QString()).Background;
+    Backdrop = LoadAuxPictures(packFolder, background, QString(), QString()).Background;
     if (Backdrop.isNull()) {
       Settings.AuxPictureDesign = false;
       Settings.AuxDesign = 2;

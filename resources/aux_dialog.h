@@ -19,9 +19,11 @@ class TAuxDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // packFolder: where the graphics pack is looked for. The picture design
-  // without the pack falls back to design 2 (settings follow).
-  TAuxDialog(TSettings& settings, const QString& packFolder, QWidget* parent);
+  // packFolder: where the graphics pack is looked for; background: the
+  // window's picture in it. The picture design without the pack falls
+  // back to design 2 (settings follow).
+  TAuxDialog(TSettings& settings, const QString& packFolder, QWidget* parent,
+             const QString& background = QStringLiteral("GFormOpt"));
 
   void SetHeading(const QString& title);
   int Design() const { return DesignShown; }

@@ -18,9 +18,11 @@
 #include <cstdio>
 #include <thread>
 
+#include "media/club_stations.h"
 #include "online/service_addresses.h"
 #include "records/file_store.h"
 #include "service/http_front.h"
+#include "service/radio_server.h"
 #include "service/service_file.h"
 #include "service/sql_store.h"
 
@@ -104,10 +106,14 @@ int main(int argc, char** argv) {
                                    QString::number(kPhotoFtpDefaultPort));
   const QCommandLineOption ftpUser("ftp-user", "Photo upload FTP user.", "NAME", ftpDefault.userName());
   const QCommandLineOption ftpPassword("ftp-password", "Photo upload FTP password.", "WORD", ftpDefault.password());
+  const QCommandLineOption radioPort("radio-port", "The club radio's Icecast port on the listen address (0: no radio).",
+                                     "PORT", QString::number(zembra::kClubRadioPort));
+  const QCommandLineOption radioMusic("radio-music", "Folder of the MP3 files the club radio plays (default: musik "
+                                      "in the data folder).", "FOLDER");
   const QCommandLineOption forwarded("trust-forwarded-for",
                                      "Take the caller's address from X-Forwarded-For (behind a proxy).");
   cli.addOptions({listen, data, database, logFile, logLevel, publicUrl, threads, ftpPort, ftpUser, ftpPassword,
-                  forwarded});
+                  radioPort, radioMusic, forwarded});
   cli.process(app);
 
   std::string host;
@@ -170,6 +176,15 @@ int main(int argc, char** argv) {
   if (const int fp = cli.value(ftpPort).toInt(); fp > 0)
     ftp = StartPhotoFtp(host, fp, cli.value(ftpUser), cli.value(ftpPassword), dataDir, logPath, log);
 
+  // The club radio, on loopback beside the service.
+  TRadioServerOptions radioOptions;
+  radioOptions.Port = cli.value(radioPort).toInt();
+  radioOptions.DataFolder = dataDir;
+  radioOptions.MusicFolder = cli.isSet(radioMusic) ? cli.value(radioMusic) : dataDir + "/musik";
+  radioOptions.LogPath = logPath;
+  TRadioServer radio(radioOptions, log);
+  radio.Start();
+
   std::thread waiter([&] {
     int sig = 0;
     sigwait(&stopSignals, &sig);
@@ -186,6 +201,7 @@ int main(int argc, char** argv) {
   const bool served = front.Run();
   pthread_kill(waiter.native_handle(), SIGTERM);  // wakes the waiter when serving ended by itself
   waiter.join();
+  radio.Stop();
   if (ftp) {
     ftp->terminate();
     if (!ftp->waitForFinished(3000)) {

@@ -112,6 +112,9 @@ void AddWindowDesigns(TPackWriter& pack) {
   }
   pack.AddJpeg("GFormCount", count, 92);
   pack.AddPng("CountInfo", plainTitle(300, 48, QStringLiteral("INFO"), QStringLiteral("Eng")));
+  // The radio window: client 340 wide, the band under the heading "RADIO"
+  // in the plain middle between its ornaments.
+  pack.AddJpeg("GFormRadio", windowBackground(340, 400, 78, 0x0a4d10, 74, 46), 92);
   pack.AddPng("GFormCountL", goldHeading(220, 100, QStringLiteral("SCORE"), QStringLiteral("Eng"), 3.0));
 }
 

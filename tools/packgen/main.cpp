@@ -6,12 +6,14 @@
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QGuiApplication>
 
 #include <cstdio>
 #include <functional>
 
 #include "packgen.h"
+#include "radio_parts.h"
 
 using namespace packgen;
 
@@ -57,6 +59,18 @@ int main(int argc, char** argv) {
       TPackWriter pack("OrvCalendar01.dll");
       AddCalendar(pack);
       write(pack);
+    }
+    if (want("OrvRadio02.dll")) {
+      TPackWriter pack("OrvRadio02.dll");
+      AddRadioPictures(pack);
+      write(pack);
+    }
+    if (want("OrvRadio.rad")) {
+      // A data file, not a picture pack: written as it is.
+      QSaveFile list(cli.value(out) + "/OrvRadio.rad");
+      if (!list.open(QIODevice::WriteOnly) || list.write(RadioStationList()) < 0 || !list.commit())
+        throw PackError("cannot write OrvRadio.rad");
+      std::printf("%-18s written\n", "OrvRadio.rad");
     }
     if (want("OrvCGraph1.dll")) {
       TPackWriter pack("OrvCGraph1.dll");

@@ -38,6 +38,10 @@
 
 using namespace zembra;
 
+namespace zembra {
+void ShootRadio(const QString& dir, const QString& packs);  // radio_shots.cpp
+}
+
 namespace {
 
 // Trump spades; the computer holds the nine of trumps (it leads) and the
@@ -533,6 +537,11 @@ int main(int argc, char** argv) {
     // "online=BASEURL": the online club's windows against that service.
     if (QString::fromLocal8Bit(argv[i]).startsWith(QStringLiteral("online="))) {
       ShootOnline(dir, QString::fromLocal8Bit(argv[i] + 7));
+      return 0;
+    }
+    // "radio=PACKDIR": the radio on the menu's shelf and the radio window.
+    if (QString::fromLocal8Bit(argv[i]).startsWith(QStringLiteral("radio="))) {
+      ShootRadio(dir, QString::fromLocal8Bit(argv[i] + 6));
       return 0;
     }
     // "music=BASEURL": the menu with the music player, its playlist there.
