@@ -1,5 +1,6 @@
-// The national flags of the radio's 28 countries, drawn by the program
-// itself at any size, for the country filter and the station list.
+// The flags of the radio's 28 countries for the country filter and the
+// station list: the club's own flags, found through each country's entry
+// in the club's country table.
 #pragma once
 
 #include <QPainter>
@@ -9,9 +10,9 @@
 namespace zembra {
 
 // filterIndex: the country filter's entry 0..27.
-void DrawCountryFlag(QPainter& p, const QRectF& r, int filterIndex);
-QPixmap CountryFlag(int filterIndex, int width, int height);
+void DrawRadioFlag(QPainter& p, const QRectF& r, int filterIndex);
+QPixmap RadioFlag(int filterIndex, int width, int height);
 // The flag of a station line's country code; null for an unknown code.
-QPixmap CountryFlagOfCode(const std::string& code, int width, int height);
+QPixmap RadioFlagOfCode(const std::string& code, int width, int height);
 
 }  // namespace zembra

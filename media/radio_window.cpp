@@ -83,7 +83,7 @@ TFormRadio::TFormRadio(TRadio& radio, TSettings& settings, QWidget* parent)
   CountryBox->setAccessibleName(QStringLiteral("Country"));
   CountryBox->setIconSize(kFlagSize);
   for (int i = 0; i < kRadioCountryCount; ++i)
-    CountryBox->addItem(QIcon(CountryFlag(i, kFlagSize.width(), kFlagSize.height())),
+    CountryBox->addItem(QIcon(RadioFlag(i, kFlagSize.width(), kFlagSize.height())),
                         QString::fromLatin1(kRadioCountries[static_cast<size_t>(i)].Name));
   StationList = new QListWidget;
   StationList->setAccessibleName(QStringLiteral("Stations"));
@@ -165,7 +165,7 @@ void TFormRadio::ChooseCountry(int index) {
   Ids.clear();
   int selected = -1;
   for (const TRadioStation& s : stations) {
-    const QPixmap flag = CountryFlagOfCode(s.CountryCode, kListFlagSize.width(), kListFlagSize.height());
+    const QPixmap flag = RadioFlagOfCode(s.CountryCode, kListFlagSize.width(), kListFlagSize.height());
     auto* item = new QListWidgetItem(QIcon(flag), Text(s.Name));
     StationList->addItem(item);
     if (selected < 0 && s.Name == Radio.State().StationName) selected = static_cast<int>(Ids.size());

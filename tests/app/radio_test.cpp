@@ -12,11 +12,14 @@
 
 #include "../service/service_process.h"
 #include "media/radio.h"
+#include "media/radio_flags.h"
+#include "media/radio_stations.h"
 #include "media/radio_shelf.h"
 #include "media/radio_window.h"
 #include "media/track_stream.h"
 #include "records/file_store.h"
 #include "records/options_dialog.h"
+#include "resources/country_flags.h"
 #include "resources/link_message.h"
 #include "resources/text.h"
 #include "test_pack.h"
@@ -287,6 +290,21 @@ class RadioTest : public TWindowFixture {
     window.CountryBox->setCurrentIndex(16);
     QCOMPARE(window.StationList->count(), 3);
     QCOMPARE(Win->InternetRadio()->State().StationName, std::string("Zembra Club FM"));
+  }
+
+  // Every filter country has the club's flag of its own, none the grey
+  // question flag of an unknown country.
+  void EveryFilterCountryHasItsOwnFlag() {
+    const QImage unknown = CountryFlag("1-000", 30, 20).toImage();
+    QSet<QByteArray> seen;
+    for (int i = 0; i < kRadioCountryCount; ++i) {
+      const QImage flag = RadioFlag(i, 30, 20).toImage();
+      QVERIFY2(!flag.isNull() && flag != unknown, kRadioCountries[static_cast<size_t>(i)].Name);
+      seen.insert(QByteArray(reinterpret_cast<const char*>(flag.constBits()), flag.sizeInBytes()));
+    }
+    QCOMPARE(seen.size(), kRadioCountryCount);
+    QVERIFY(RadioFlagOfCode("XYZ", 30, 20).isNull());
+    QCOMPARE(RadioFlagOfCode("UA0", 30, 20).toImage(), RadioFlag(1, 30, 20).toImage());
   }
 
   void ListSourceChangedInTheOptionsChecksAgain() {

@@ -84,7 +84,7 @@ void ShootRadio(const QString& dir, const QString& packs) {
     QPainter p(&flags);
     for (int i = 0; i < kRadioCountryCount; ++i) {
       const QRect cell((i % 4) * 200, (i / 4) * 30, 200, 30);
-      DrawCountryFlag(p, QRectF(cell.x() + 6, cell.y() + 5, 30, 20), i);
+      DrawRadioFlag(p, QRectF(cell.x() + 6, cell.y() + 5, 30, 20), i);
       p.drawText(cell.adjusted(44, 0, 0, 0), Qt::AlignVCenter, QString::fromLatin1(kRadioCountries[i].Name));
     }
   }
