@@ -38,6 +38,8 @@ void TMainWindow::StartClub() {
   });
   connect(OnlineClub, &TOnlineClub::AccountChanged, this, [this] {
     Mode.AccountLoggedIn = OnlineClub->Account().LoggedIn();
+    LayOutClubIcons();  // the account's lamp
+    if (MenuShown()) RefreshRecentPlayers();
     Settings.TopTenAvailable = !OnlineClub->ServiceFile().RecordsPaused;
     Settings.ChatAvailable = !OnlineClub->ServiceFile().ChatPaused;
     Table->update();
@@ -53,7 +55,7 @@ namespace {
 
 // The side icons: a globe, a bar chart, a player, a speech bubble; gold on
 // a dark disc, drawn at any size.
-QPixmap ClubIconPicture(int kind, int size) {
+QPixmap ClubIconPicture(int kind, int size, int lamp) {
   QPixmap pm(size, size);
   pm.fill(Qt::transparent);
   QPainter p(&pm);
@@ -84,7 +86,7 @@ QPixmap ClubIconPicture(int kind, int size) {
       p.drawRect(QRectF(28, 24, 8, 24));
       p.drawRect(QRectF(39, 16, 8, 32));
       break;
-    case 2: {  // account: a player
+    case 2: {  // account: a player, with the account's lamp
       p.setBrush(gold);
       p.setPen(Qt::NoPen);
       p.drawEllipse(QRectF(25, 14, 14, 14));
@@ -93,6 +95,13 @@ QPixmap ClubIconPicture(int kind, int size) {
       body.cubicTo(17, 32, 47, 32, 47, 50);
       body.closeSubpath();
       p.drawPath(body);
+      const QColor c = lamp == 3 ? QColor(40, 210, 70) : lamp == 2 ? QColor(245, 205, 30) : QColor(225, 40, 40);
+      QRadialGradient g(QPointF(48, 46), 9);
+      g.setColorAt(0, c.lighter(160));
+      g.setColorAt(1, c.darker(130));
+      p.setBrush(g);
+      p.setPen(QPen(QColor(20, 20, 20), 1.5));
+      p.drawEllipse(QRectF(42, 42, 14, 14));
       break;
     }
     default: {  // chat: a speech bubble
@@ -126,8 +135,7 @@ void TMainWindow::BuildClubIcons() {
   connect(ClubIcons[1], &QPushButton::clicked, this, &TMainWindow::OpenStatistics);
   connect(ClubIcons[3], &QPushButton::clicked, this, &TMainWindow::OpenChat);
   connect(ClubIcons[0], &QPushButton::clicked, this, &TMainWindow::OpenWorldTopTen);
-  // The account comes with its window.
-  ClubIcons[2]->setEnabled(false);
+  connect(ClubIcons[2], &QPushButton::clicked, this, [this] { OpenAccount(false); });
   LayOutClubIcons();
 }
 
@@ -141,7 +149,7 @@ void TMainWindow::LayOutClubIcons() {
     const TRect r = ScaleRect({542 + static_cast<int>(i) * 46, 440, 40, 40}, sc);
     QPushButton* b = ClubIcons[i];
     b->setGeometry(r.X, r.Y, r.W, r.H);
-    b->setIcon(QIcon(ClubIconPicture(static_cast<int>(i), r.W)));
+    b->setIcon(QIcon(ClubIconPicture(static_cast<int>(i), r.W, OnlineClub ? static_cast<int>(OnlineClub->Account().State) : 1)));
     b->setIconSize(QSize(r.W, r.H));
     b->setToolTip(names[i]);
     b->setAccessibleName(names[i]);

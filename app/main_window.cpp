@@ -167,7 +167,7 @@ void TMainWindow::BuildMenuButtons() {
   };
   for (int i = 0; i < 5; ++i) {
     PlayerButtons[i] = make();
-    connect(PlayerButtons[i], &QPushButton::clicked, this, [this, i] { StartMatch(i + 1); });
+    connect(PlayerButtons[i], &QPushButton::clicked, this, [this, i] { i == 4 ? FifthPlayerClick() : StartMatch(i + 1); });
   }
   // The menu's buttons salute when clicked.
   auto salute = [this](QPushButton* b) { connect(b, &QPushButton::clicked, this, [this] { Salute(false); }); };
@@ -736,6 +736,10 @@ void TMainWindow::RefreshRecentPlayers() {
     QString text;
     if (lines && !IsEmptyProfileLine((*lines)[i + 1]))
       text = QString::fromStdString(AlignUnderHeading(RecentPlayerText((*lines)[i + 1], mode, width), heading, width));
+    // With an account logged in the fifth button leads to the account's
+    // rated game: an empty one shows the account's nick.
+    const bool account = i == 4 && Mode.AccountLoggedIn && !Settings.NetGame && OnlineClub;
+    if (account && text.isEmpty()) text = QString::fromStdString(AccountNick());
     PlayerButtons[i]->setText(text);
     PlayerButtons[i]->setEnabled(!text.isEmpty());
   }

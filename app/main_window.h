@@ -52,6 +52,10 @@ class TMainWindow : public QWidget, private TSeat {
   // --- flow (Part of the table's state machine) ---
   void EndIntro();
   void StartMatch(int slot);
+  // The fifth player button: with an account logged in (and no duel set
+  // up) the account window, and a rated game when it starts one.
+  void FifthPlayerClick();
+  void OpenAccount(bool fromNewGame);  // app/account_flow.cpp
   void ContinueClick();
   void ExitToMenuClick();
   void QuitToMenu();
@@ -202,6 +206,14 @@ class TMainWindow : public QWidget, private TSeat {
   void ShowTable(bool on);
   void LeaveTable();
   void FinishMatch();
+  void BeginMatch(const TProfileValues& profile, bool duel);
+  // The end of a match after the account's result is written back (or
+  // given up): the records, the cycle, the menu.
+  void FinishMatchRecords(const TMatchOutcome& outcome, std::optional<double> serviceRating);
+  void StartAccountMatch();
+  void FinishAccountGame(const TMatchOutcome& outcome);
+  void SubmitAccountCycleResult(int cycleScore);
+  void ShowSubmit(int score);
   void ShowCount();
   void FlyToTable(const TEngineEvent& e);
   void FlyTrickAway(int winner);
@@ -290,6 +302,12 @@ class TMainWindow : public QWidget, private TSeat {
   int PressScreen = 0;
   bool StaleSecondClick(QEvent* e);
   bool Pumping = false;
+  bool FinishingMatch = false;
+  // The cycle score of an account cycle completed by the match just ended.
+  std::optional<int> AccountCycleScore;
+  // The rated game is over: the account plays no longer for the rating.
+  void EndRatedGame();
+  std::string AccountNick() const;  // app/account_flow.cpp
   bool InStep = false;
   // A waiting effect (a card played, a marriage, the stock emptied) holds
   // the steps and the input behind it until it has been heard; the window

@@ -128,7 +128,10 @@ void TMainWindow::StartMatch(int slot) {
   }
   ProfilePassword = checked.PasswordCode;
   Names[2] = WithoutTrailingBlanks(QString::fromStdString(checked.Name));
+  BeginMatch(checked.Values, duel);
+}
 
+void TMainWindow::BeginMatch(const TProfileValues& profile, bool duel) {
   View.Screen = TScreen::Table;
   for (auto* b : PlayerButtons) b->hide();
   for (auto* b : {Button6, Button9, Button10, Button11, BMode, BHistory}) b->hide();
@@ -142,7 +145,7 @@ void TMainWindow::StartMatch(int slot) {
   setup.Mode = Mode.MatchMode();
   setup.Names = {std::string(), Names[1].toStdString(), Names[2].toStdString()};
   setup.Target = Settings.MatchTo8 ? 8 : 10;
-  setup.Profile = checked.Values;
+  setup.Profile = profile;
   setup.Deck = StackedDeck;
   StackedDeck.reset();
   Match.reset();
@@ -378,6 +381,8 @@ void TMainWindow::ExitToMenuClick() {
 }
 
 void TMainWindow::FinishMatch() {
+  if (FinishingMatch) return;
+  FinishingMatch = true;
   // The table goes, the wait banner shows while the result is handed on.
   StopRecording();
   ShowTable(false);
@@ -386,6 +391,15 @@ void TMainWindow::FinishMatch() {
   Table->repaint();
   TMatchOutcome outcome = *Match->Outcome();
   outcome.Names[2] = Names[2].toStdString();  // renamed during the match
+  // An account's rated game is written back to the club first.
+  if (Mode.RatingGame() && OnlineClub) {
+    FinishAccountGame(outcome);
+    return;
+  }
+  FinishMatchRecords(outcome, std::nullopt);
+}
+
+void TMainWindow::FinishMatchRecords(const TMatchOutcome& outcome, std::optional<double> serviceRating) {
   TRecordsPlace place;
   place.Kind = Mode.HistoryKind();
   place.Club = {ClubPath(), ClubBarred};
@@ -393,6 +407,7 @@ void TMainWindow::FinishMatch() {
   place.PlayerSlot = Mode.PlayerSlot;
   place.PasswordCode = ProfilePassword;
   place.AccountLoggedIn = Mode.AccountLoggedIn;
+  place.ServiceRating = serviceRating;
   const QDateTime now = QDateTime::currentDateTime();
   const THistoryStamp stamp = HistoryStampAt(now.date().year(), now.date().month(), now.date().day(),
                                              now.time().hour(), now.time().minute());
@@ -407,6 +422,16 @@ void TMainWindow::FinishMatch() {
   if (r.ClubWrite == TClubWrite::DiskError) ShowMessage(Row(club_rows::kDiskWriteError));
   Mode.PlayerSlot = 0;
   if (r.Cycle) ShowCycleEnd(*r.Cycle);
+  // A cycle against the computer may go to the club's table.
+  if (r.Cycle && place.Kind == THisKind::Local) ShowSubmit(outcome.ScoreAfter);
+  // A completed account cycle is entered in the club's table first.
+  if (AccountCycleScore) {
+    const int score = *AccountCycleScore;
+    AccountCycleScore.reset();
+    SubmitAccountCycleResult(score);
+    return;
+  }
+  FinishingMatch = false;
   LeaveTable();
 }
 
@@ -428,7 +453,10 @@ void TMainWindow::LeaveTable() {
   }
   Remote.reset();
   if (Settings.NetGame) Mode.Kind = TPlayKind::DuelServer;
-  if (Mode.RatingGame()) Mode.Kind = TPlayKind::Computer;
+  if (Mode.RatingGame()) {
+    Mode.Kind = TPlayKind::Computer;
+    EndRatedGame();
+  }
   Game.Deal.InDeal = false;
   ActChangeName->setEnabled(false);
   setWindowTitle(QStringLiteral("Zembra"));

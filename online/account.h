@@ -29,6 +29,9 @@ struct TAccount {
   std::array<TOrvTop10, 10> Top{};  // the account top ten; row 0 the club president
   TInfo14 PresidentInfo;
   bool RatedPlayAllowed = false;  // the window was opened from a new game
+  // A rated game was announced and its result is not written back yet:
+  // the account cannot change meanwhile.
+  bool RatedGameOpen = false;
 
   bool LoggedIn() const { return State != TAccountState::LoggedOut; }
   // The defaults while logged out: Russia, a man, no registration date.

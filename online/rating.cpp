@@ -52,6 +52,7 @@ bool StartRatedGame(const TPost& post, TAccount& a, const std::function<void()>&
     a.GameKnown = true;
   }
   if (!announced) a.State = TAccountState::LoggedOut;
+  a.RatedGameOpen = announced;
   return announced;
 }
 
@@ -79,6 +80,18 @@ int SubmitAccountCycle(const TPost& post, const TAccount& a, int cycleScore) {
   r.R09 = "#";
   r.R10 = "#";
   return RecordSubmit(post, kAccountCycleTable, r);
+}
+
+int SubmitPassportCycle(const TPost& post, const TPassport& passport, int cycleScore) {
+  TOrvRecord r;
+  r.Nick = passport.Nick;
+  r.City = passport.City;
+  r.Country = passport.Country;
+  r.Score = cycleScore;
+  r.R07 = passport.Sex;
+  r.R09 = "#";
+  r.R10 = "#";
+  return RecordSubmit(post, kPassportCycleTable, r);
 }
 
 }  // namespace zembra

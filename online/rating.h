@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "online/account.h"
+#include "online/club_talk.h"
 
 namespace zembra {
 
@@ -42,5 +43,8 @@ bool FinishRatedGame(const TPost& post, TAccount& account, int cycleGames, int r
 // Enters a completed cycle in the accounts' club table: the place, -1 on
 // failure.
 int SubmitAccountCycle(const TPost& post, const TAccount& account, int cycleScore);
+// Enters a cycle against the computer under the passport in the program's
+// club table: the place, -1 on failure.
+int SubmitPassportCycle(const TPost& post, const TPassport& passport, int cycleScore);
 
 }  // namespace zembra

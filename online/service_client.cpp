@@ -55,6 +55,8 @@ const std::string& TServiceEndpoints::Of(TServiceAddress endpoint) const {
     case TServiceAddress::RecordsService: return Records;
     case TServiceAddress::StatsService: return Stats;
     case TServiceAddress::TourService: return Tour;
+    case TServiceAddress::PhotoBase: return Photo;
+    case TServiceAddress::PhotoUpload: return PhotoFtp;
     default: return Account;
   }
 }
@@ -65,6 +67,8 @@ TServiceEndpoints DefaultEndpoints(const std::string& recordsAddress, const std:
   e.Records = recordsAddress.empty() ? BuiltInAddress(TServiceAddress::RecordsService) : recordsAddress;
   e.Stats = statsAddress.empty() ? BuiltInAddress(TServiceAddress::StatsService) : statsAddress;
   e.Tour = BuiltInAddress(TServiceAddress::TourService);
+  e.Photo = BuiltInAddress(TServiceAddress::PhotoBase);
+  e.PhotoFtp = BuiltInAddress(TServiceAddress::PhotoUpload);
   return e;
 }
 

@@ -15,6 +15,8 @@ namespace zembra {
 // The four endpoints' addresses, in clear.
 struct TServiceEndpoints {
   std::string Account, Records, Stats, Tour;
+  // Photos: read by nick from Photo, sent to the FTP folder PhotoFtp.
+  std::string Photo = {}, PhotoFtp = {};
   const std::string& Of(TServiceAddress endpoint) const;
 };
 

@@ -46,7 +46,11 @@ TServiceFile ReadServiceFile(std::string_view text) {
 }
 
 TServiceEndpoints WithServiceFile(TServiceEndpoints e, const TServiceFile& f) {
-  if (f.AccPath) e.Account = *f.AccPath;
+  if (f.AccPath) {
+    e.Account = *f.AccPath;
+    // The club keeps the photos beside the accounts.
+    if (const std::string base = ServiceBaseOf(e.Account); !base.empty()) e.Photo = base + "/photos/";
+  }
   if (f.StatPath) e.Stats = *f.StatPath;
   if (f.WTGamesPatt) e.Records = *f.WTGamesPatt;
   return e;
