@@ -23,6 +23,7 @@
 #include "online/field_check.h"
 #include "online/info_window.h"
 #include "online/online_club.h"
+#include "online/passport_window.h"
 #include "online/photo_picture.h"
 #include "online/photo_upload.h"
 #include "online/service_client.h"
@@ -47,20 +48,6 @@ class TFieldValidator : public QValidator {
   }
 };
 
-QPixmap LampPicture(int lamp) {
-  QPixmap pm(14, 14);
-  pm.fill(Qt::transparent);
-  QPainter p(&pm);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QColor c = lamp == 3 ? QColor(30, 190, 60) : lamp == 2 ? QColor(240, 200, 20) : QColor(220, 30, 30);
-  QRadialGradient g(QPointF(5, 5), 8);
-  g.setColorAt(0, c.lighter(170));
-  g.setColorAt(1, c.darker(120));
-  p.setBrush(g);
-  p.setPen(QPen(c.darker(180), 1));
-  p.drawEllipse(QRectF(1, 1, 12, 12));
-  return pm;
-}
 
 // A player without a photo: a silhouette for a man or a woman.
 QPixmap DefaultPhoto(const std::string& sex) {
@@ -317,7 +304,7 @@ void TFormAccount::EditsChanged() {
   const TFieldKind kinds[4] = {TFieldKind::Nick, TFieldKind::Password, TFieldKind::City, TFieldKind::EMail};
   for (size_t i = 0; i < 4; ++i) {
     Lamps[i] = ValidateField(texts[i], kinds[i]);
-    LampLabels[i]->setPixmap(LampPicture(Lamps[i]));
+    LampLabels[i]->setPixmap(FieldLampPicture(Lamps[i]));
   }
   const bool in = Club.Account().LoggedIn();
   // While a rated game is open nothing of the account may change.
@@ -327,7 +314,7 @@ void TFormAccount::EditsChanged() {
     w->setEnabled(!rated);
   if (rated)
     for (QWidget* w : std::initializer_list<QWidget*>{ContinentBox, CountryBox, SexBox, RatedBox}) w->setEnabled(false);
-  StateLamp->setPixmap(LampPicture(static_cast<int>(Club.Account().State)));
+  StateLamp->setPixmap(FieldLampPicture(static_cast<int>(Club.Account().State)));
   StateLamp->setToolTip(Row(in ? 199 : 198));
   CreateButton->setEnabled(!in && !locked && Lamps[0] == 3 && Lamps[1] == 3 && Lamps[2] >= 2 && Lamps[3] == 3);
   LoginButton->setText(Row(in ? 199 : 198));

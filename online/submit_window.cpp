@@ -70,8 +70,10 @@ void TFormSubmit::ShowPassport() {
   const auto country = CountryByCode(Settings.TopTenCountry);
   const QString countryName =
       country ? QString::fromUtf8(country->English.data(), static_cast<qsizetype>(country->English.size())) : QString();
-  CountryLine->setText(Row(165) + QStringLiteral(": ") + countryName + QStringLiteral(", ") +
-                       QString::fromStdString(Settings.TopTenCity));
+  QStringList where;
+  for (const QString& part : {countryName, QString::fromStdString(Settings.TopTenCity)})
+    if (!part.isEmpty()) where << part;
+  CountryLine->setText(Row(165) + QStringLiteral(": ") + where.join(QStringLiteral(", ")));
   Flag->setPixmap(CountryFlag(Settings.TopTenCountry, 28, 24));
   SendButton->setEnabled(!Sent && PassportReady());
 }

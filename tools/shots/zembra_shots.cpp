@@ -25,6 +25,10 @@
 #include "app/table_painter.h"
 #include "records/options_dialog.h"
 #include "records/speed_dialog.h"
+#include "online/account_window.h"
+#include "online/passport_window.h"
+#include "online/submit_window.h"
+#include <QTabWidget>
 #include "online/online_club.h"
 #include "online/stats_window.h"
 #include "online/world_top_ten.h"
@@ -238,6 +242,46 @@ void ShootOnline(const QString& dir, const QString& base) {
     do WaitMs(50);
     while (club.Busy() && t.elapsed() < 5000);
     chat.grab().save(QStringLiteral("%1/online-chat-design%2.png").arg(dir).arg(design));
+    // The account window logged in from a new game, on each tab.
+    // The account window logged in from a new game, on each tab; the
+    // service file names the club's account address.
+    club.StartUp(true, {});
+    t.restart();
+    do WaitMs(50);
+    while (club.Busy() && t.elapsed() < 5000);
+    club.WithAccount([](const TPost& post, TAccount& a) {
+      TOrvUser anna;
+      anna.Nick = "Anna";
+      anna.Pw = "pwAnna";
+      anna.City = "Tver";
+      anna.Country1 = "Russia";
+      anna.Country2 = "1-001";
+      anna.Sex = "W";
+      anna.EMail = "anna@example.org";
+      AccountRegister(post, anna);  // already there on the second design
+      LoginAccount(post, a, "Anna", "pwAnna");
+    });
+    t.restart();
+    do WaitMs(50);
+    while (club.Busy() && t.elapsed() < 5000);
+    TFormAccount account(club, s, QStringLiteral(ZEMBRA_PACK_DIR), true, nullptr);
+    account.show();
+    t.restart();
+    do WaitMs(50);
+    while (club.Busy() && t.elapsed() < 5000);
+    for (int tab = 0; tab < account.Tabs->count(); ++tab) {
+      account.Tabs->setCurrentIndex(tab);
+      WaitMs(50);
+      account.grab().save(QStringLiteral("%1/online-account-tab%2-design%3.png").arg(dir).arg(tab + 1).arg(design));
+    }
+    TFormSubmit submit(club, s, QStringLiteral(ZEMBRA_PACK_DIR), 1240, nullptr);
+    submit.show();
+    WaitMs(50);
+    submit.grab().save(QStringLiteral("%1/online-submit-design%2.png").arg(dir).arg(design));
+    TFormPassport passport(s, QStringLiteral(ZEMBRA_PACK_DIR), nullptr);
+    passport.show();
+    WaitMs(50);
+    passport.grab().save(QStringLiteral("%1/online-passport-design%2.png").arg(dir).arg(design));
   }
 }
 
