@@ -1,3 +1,5 @@
+#include "online/countries.h"
+#include "resources/country_flags.h"
 #include "online/world_top_ten.h"
 
 #include <QHBoxLayout>
@@ -63,7 +65,8 @@ TWorldTable ReadTable(const TPost& post, int table, const std::string& nick, con
   for (const TOrvRecord& r : rows)
     if (r.Nick != "#")
       t.Rows.push_back({std::to_string(r.Place), SexMark(r.R07), r.Nick,
-                        table == 3 ? r.City : r.City + ", " + r.Country, "", std::to_string(r.Score)});
+                        table == 3 ? r.City : r.City + ", " + r.Country, table == 3 ? r.Country : "",
+                        std::to_string(r.Score)});
   t.Count = RecordsCount(post, gid);
   std::array<TOrvRecord, 10> around;
   if (RecordsAround(post, gid, nick, city, &around))
@@ -183,9 +186,23 @@ void TFormWorldTopTen::Fill(int table, const TWorldTable& t) {
   }
   Rows->setRowCount(static_cast<int>(t.Rows.size()));
   for (int r = 0; r < static_cast<int>(t.Rows.size()); ++r)
-    for (int c = 0; c < 6 && c < static_cast<int>(t.Rows[r].size()); ++c)
-      Rows->setItem(r, c, Cell(t.Rows[r][c], c == 0 || c == 5 ? Qt::AlignRight | Qt::AlignVCenter
-                                                               : Qt::AlignLeft | Qt::AlignVCenter));
+    for (int c = 0; c < 6 && c < static_cast<int>(t.Rows[r].size()); ++c) {
+      const std::string& v = t.Rows[r][c];
+      if (c == 4) {
+        // The country as its flag: a code, or the short name of an account.
+        if (v.empty()) continue;
+        const std::string code = CountryCodeValid(v) ? v : CountryCodeOfShort(v).value_or("1-000");
+        QTableWidgetItem* flag = Cell("");
+        flag->setIcon(QIcon(CountryFlag(code, 21, 18)));
+        const auto country = CountryByCode(code);
+        flag->setToolTip(country ? QString::fromUtf8(country->English.data(), static_cast<qsizetype>(country->English.size()))
+                                 : QString::fromStdString(v));
+        flag->setData(Qt::AccessibleTextRole, flag->toolTip());
+        Rows->setItem(r, c, flag);
+        continue;
+      }
+      Rows->setItem(r, c, Cell(v, c == 0 || c == 5 ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignLeft | Qt::AlignVCenter));
+    }
   Rows->resizeColumnsToContents();
   Rows->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
   if (t.Count >= 0) Count->setText(Row(162) + QStringLiteral(": ") + QString::number(t.Count));

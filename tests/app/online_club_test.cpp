@@ -198,6 +198,9 @@ class TOnlineClubTest : public TWindowFixture {
     QCOMPARE(w.Grid()->rowCount(), 3);
     QCOMPARE(w.Grid()->item(0, 2)->text(), QStringLiteral("Gleb"));
     QCOMPARE(w.Grid()->item(0, 5)->text(), QStringLiteral("900"));
+    // The country as its flag, named for readers.
+    QVERIFY(!w.Grid()->item(0, 4)->icon().isNull());
+    QCOMPARE(w.Grid()->item(0, 4)->toolTip(), QStringLiteral("Russia"));
     QCOMPARE(w.CountLabel()->text(), QString::fromStdString(W(162)) + QStringLiteral(": 3"));
     bool around = false;
     for (int r = 0; r < w.AroundGrid()->rowCount(); ++r) around = around || w.AroundGrid()->item(r, 1)->text() == "Boris";
