@@ -40,7 +40,9 @@ void TMainWindow::FifthPlayerClick() {
 void TMainWindow::StartAccountMatch() {
   OpenAccount(true);
   TAccount& account = OnlineClub->MutableAccount();
-  if (account.State != TAccountState::Rated || OnlineClub->Busy()) return;
+  // Operations run in the order asked: the announcement waits for any
+  // read the window left running.
+  if (account.State != TAccountState::Rated) return;
   // The game is announced with the worst case before it is dealt; the
   // window goes on painting while the club answers.
   View.WaitBanner = true;

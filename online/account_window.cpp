@@ -34,8 +34,6 @@
 namespace zembra {
 namespace {
 
-const char* kContinents[6] = {"Europe", "Asia", "North America", "South America", "Oceania", "Africa"};
-
 // Refuses a typed character the field rules refuse; backspace and the
 // like always pass.
 class TFieldValidator : public QValidator {
@@ -107,7 +105,7 @@ TFormAccount::TFormAccount(TOnlineClub& club, TSettings& settings, const QString
   resize(620, 640);
   ShowAccount();
   // What the window reads when it opens, in the club's order.
-  Club.WithAccount([](const TPost& post, TAccount& a) { ReadAccountWindow(post, a); }, [this] { LoadPhotos(); });
+  Club.WithAccount([](const TPost& post, TAccount& a) { ReadAccountWindow(post, a); }, [this] { LoadPhotos(); }, this);
 }
 
 QWidget* TFormAccount::BuildAccountTab() {
@@ -147,7 +145,7 @@ QWidget* TFormAccount::BuildAccountTab() {
   PasswordEdit->setEchoMode(QLineEdit::Password);
   auto* countryLabel = new QLabel(Row(203));
   ContinentBox = new QComboBox;
-  for (const char* c : kContinents) ContinentBox->addItem(QString::fromLatin1(c));
+  FillContinentBox(*ContinentBox);
   ContinentBox->setAccessibleName(Row(203));
   CountryBox = new QComboBox;
   CountryBox->setAccessibleName(Row(203));
@@ -186,7 +184,9 @@ QWidget* TFormAccount::BuildAccountTab() {
   connect(RatedBox, &QCheckBox::toggled, this, [this](bool on) {
     if (Syncing) return;
     TAccount& a = Club.MutableAccount();
-    if (a.LoggedIn()) a.State = on ? TAccountState::Rated : TAccountState::LoggedIn;
+    if (!a.LoggedIn()) return;
+    RatedWanted = on;
+    a.State = on ? TAccountState::Rated : TAccountState::LoggedIn;
   });
   auto* buttons = new QGridLayout;
   CreateButton = new TOrvCardsButton(Row(222));
@@ -281,11 +281,7 @@ QWidget* TFormAccount::BuildPageTab(bool president) {
 }
 
 void TFormAccount::FillCountries(int continent) {
-  CountryBox->clear();
-  const auto& list = ContinentCountries(continent);
-  for (size_t i = 0; i < list.size(); ++i)
-    CountryBox->addItem(QIcon(CountryFlag(CountryCode(continent, static_cast<int>(i)).value_or("1-000"))),
-                        QString::fromUtf8(list[i].English));
+  FillCountryBox(*CountryBox, continent);
 }
 
 void TFormAccount::ChooseCountry(int index) {
@@ -347,6 +343,10 @@ void TFormAccount::ShowAccount() {
   CountryShort->setText(QString::fromStdString(u.Country1));
   SexBox->setCurrentIndex(u.Sex == "W" ? 1 : 0);
   Registration->setText(QString::fromStdString(u.DateR));
+  // The player's tick outlasts a read that began before it and hands back
+  // the account as it was.
+  if (in && a.RatedPlayAllowed && RatedWanted && !a.RatedGameOpen)
+    Club.MutableAccount().State = *RatedWanted ? TAccountState::Rated : TAccountState::LoggedIn;
   RatedBox->setEnabled(a.RatedPlayAllowed && in);
   RatedBox->setChecked(a.State == TAccountState::Rated);
   Members->setText(a.Members >= 0 ? Row(209) + QString::number(a.Members) : QString());
@@ -397,7 +397,7 @@ void TFormAccount::LoadPhotos() {
         };
         show(OwnPhoto, photos.first, Club.Account().User.Sex);
         show(PresidentPhoto, photos.second, Club.Account().Top[0].Sex);
-      });
+      }, this);
 }
 
 void TFormAccount::Register() {
@@ -416,11 +416,12 @@ void TFormAccount::Register() {
                                      : *result == TRegisterResult::NickTaken ? 211
                                                                               : 212));
                      LoadPhotos();
-                   });
+                   }, this);
 }
 
 void TFormAccount::LoginOrLogout() {
   if (Club.Account().LoggedIn()) {
+    RatedWanted.reset();
     SignOut(Club.MutableAccount());
     OwnPhoto->setPixmap(DefaultPhoto(Club.Account().User.Sex));
     ShowAccount();
@@ -433,7 +434,7 @@ void TFormAccount::LoginOrLogout() {
                    [this, accepted] {
                      if (!*accepted) ShowMessage(Row(213));
                      LoadPhotos();
-                   });
+                   }, this);
 }
 
 void TFormAccount::SaveUserFile() {
@@ -494,7 +495,7 @@ void TFormAccount::SendPhoto() {
         QPixmap p;
         if (p.loadFromData(reinterpret_cast<const uchar*>(back->data()), static_cast<uint>(back->size()), "JPEG"))
           OwnPhoto->setPixmap(p);
-      });
+      }, this);
 }
 
 void TFormAccount::EditInfo() {
@@ -506,7 +507,7 @@ void TFormAccount::EditInfo() {
       [](const TPost& post, TAccount& a) {
         if (!a.Top[0].Nick.empty() && a.Top[0].Nick != "#") a.PresidentInfo = InfoRead(post, a.Top[0].Nick);
       },
-      [this] { LoadPhotos(); });
+      [this] { LoadPhotos(); }, this);
 }
 
 }  // namespace zembra

@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "online/account.h"
 #include "resources/aux_dialog.h"
@@ -78,6 +79,7 @@ class TFormAccount : public TAuxDialog {
   std::array<int, 4> Lamps{1, 1, 1, 1};
   std::array<QLabel*, 4> LampLabels{};
   bool Syncing = false;
+  std::optional<bool> RatedWanted;  // what the player ticked, once he did
   QByteArray PhotoToSend;
   QString PackFolder;
 };

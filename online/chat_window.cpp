@@ -79,7 +79,7 @@ void TFormChat::Reload() {
         const bool read = RecordsTopTen(post, kChatTable, &rows);
         return std::make_pair(read, rows);
       },
-      [this](std::pair<bool, std::array<TOrvRecord, 10>> r) { Show(r.first, r.second); });
+      [this](std::pair<bool, std::array<TOrvRecord, 10>> r) { Show(r.first, r.second); }, this);
 }
 
 void TFormChat::Show(bool read, const std::array<TOrvRecord, 10>& rows) {
@@ -137,7 +137,7 @@ void TFormChat::Send() {
                       Line->clear();
                       Club.LastSeenMessage = std::max(Club.LastSeenMessage, number);
                       Reload();
-                    });
+                    }, this);
 }
 
 }  // namespace zembra

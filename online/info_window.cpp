@@ -81,7 +81,7 @@ void TFormInfo::Update() {
       [this, saved] {
         // On failure nothing changes: the boxes keep the text to send again.
         if (!*saved) UpdateButton->setEnabled(true);
-      });
+      }, this);
 }
 
 }  // namespace zembra

@@ -1,5 +1,7 @@
 #include "online/online_club.h"
 
+#include <QPointer>
+
 #include <QFile>
 
 #include "online/club_talk.h"
@@ -53,7 +55,10 @@ void TOnlineClub::StartUp(bool statsReported, std::function<void(bool)> done) {
       });
 }
 
-void TOnlineClub::WithAccount(std::function<void(const TPost&, TAccount&)> work, std::function<void()> done) {
+void TOnlineClub::WithAccount(std::function<void(const TPost&, TAccount&)> work, std::function<void()> done,
+                              QObject* owner) {
+  const bool owned = owner != nullptr;
+  QPointer<QObject> guard(owner);
   const TServiceClient client(Endpoints);
   TAccount copy = Current;
   Runner.Run<TAccount>(
@@ -62,10 +67,10 @@ void TOnlineClub::WithAccount(std::function<void(const TPost&, TAccount&)> work,
         work(client.Transport(), copy);
         return copy;
       },
-      [this, done = std::move(done)](TAccount a) {
+      [this, done = std::move(done), owned, guard](TAccount a) {
         Current = std::move(a);
         Q_EMIT AccountChanged();
-        if (done) done();
+        if (done && (!owned || guard)) done();
       });
 }
 

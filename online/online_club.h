@@ -31,13 +31,17 @@ class TOnlineClub : public QObject {
 
   // Runs an operation on the account off the window's thread: it gets a
   // copy of the account and the transport; the changed copy becomes the
-  // account when it is done, then done() runs (on the window's thread).
-  void WithAccount(std::function<void(const TPost&, TAccount&)> work, std::function<void()> done = {});
-  // Runs requests that do not touch the account.
+  // account when it is done, then done() runs (on the window's thread) —
+  // unless owner, the window that asked, has been closed meanwhile.
+  void WithAccount(std::function<void(const TPost&, TAccount&)> work, std::function<void()> done = {},
+                   QObject* owner = nullptr);
+  // Runs requests that do not touch the account; done() only while owner
+  // (when given) is still there.
   template <typename T>
-  void Request(std::function<T(const TPost&)> work, std::function<void(T)> done) {
+  void Request(std::function<T(const TPost&)> work, std::function<void(T)> done, QObject* owner = nullptr) {
     const TServiceClient client(Endpoints);
-    Runner.Run<T>(this, [client, work = std::move(work)] { return work(client.Transport()); }, std::move(done));
+    Runner.Run<T>(owner ? owner : this, [client, work = std::move(work)] { return work(client.Transport()); },
+                  std::move(done));
   }
 
   const TAccount& Account() const { return Current; }

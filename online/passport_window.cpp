@@ -31,9 +31,19 @@ QPixmap FieldLampPicture(int lamp) {
   return pm;
 }
 
-namespace {
-const char* const kContinentNames[kContinentCount] = {"Europe",        "Asia",    "North America",
-                                                      "South America", "Oceania", "Africa"};
+void FillContinentBox(QComboBox& box) {
+  static const char* const names[kContinentCount] = {"Europe",        "Asia",    "North America",
+                                                     "South America", "Oceania", "Africa"};
+  box.clear();
+  for (const char* c : names) box.addItem(QString::fromLatin1(c));
+}
+
+void FillCountryBox(QComboBox& box, int continent) {
+  box.clear();
+  const auto list = ContinentCountries(continent);
+  for (size_t i = 0; i < list.size(); ++i)
+    box.addItem(QIcon(CountryFlag(CountryCode(continent, static_cast<int>(i)).value_or("1-000"))),
+                QString::fromUtf8(list[i].English.data(), static_cast<qsizetype>(list[i].English.size())));
 }
 
 TFormPassport::TFormPassport(TSettings& settings, const QString& packFolder, QWidget* parent)
@@ -56,7 +66,7 @@ TFormPassport::TFormPassport(TSettings& settings, const QString& packFolder, QWi
   NickEdit = edit(0, 164, 12, Settings.TopTenNick);
   auto* countryLabel = new QLabel(Row(165));
   ContinentBox = new QComboBox;
-  for (const char* c : kContinentNames) ContinentBox->addItem(QString::fromLatin1(c));
+  FillContinentBox(*ContinentBox);
   ContinentBox->setAccessibleName(Row(165));
   countryLabel->setBuddy(ContinentBox);
   CountryBox = new QComboBox;
@@ -95,7 +105,7 @@ TFormPassport::TFormPassport(TSettings& settings, const QString& packFolder, QWi
     if (auto code = CountryCode(ContinentBox->currentIndex() + 1, i)) Settings.TopTenCountry = *code;
   });
   connect(SexBox, &QComboBox::currentIndexChanged, this,
-          [this](int i) { Settings.TopTenSex = i == 1 ? "W" : "M"; });
+          [this](int i) { Settings.TopTenSex.assign(1, i == 1 ? 'W' : 'M'); });
   SetHeading(Row(163));
   Changed();
   resize(460, 300);
@@ -103,11 +113,7 @@ TFormPassport::TFormPassport(TSettings& settings, const QString& packFolder, QWi
 
 void TFormPassport::FillCountries(int continent) {
   Syncing = true;
-  CountryBox->clear();
-  const auto list = ContinentCountries(continent);
-  for (size_t i = 0; i < list.size(); ++i)
-    CountryBox->addItem(QIcon(CountryFlag(CountryCode(continent, static_cast<int>(i)).value_or("1-000"))),
-                        QString::fromUtf8(list[i].English.data(), static_cast<qsizetype>(list[i].English.size())));
+  FillCountryBox(*CountryBox, continent);
   Syncing = false;
 }
 

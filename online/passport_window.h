@@ -41,5 +41,9 @@ class TFormPassport : public TAuxDialog {
 
 // A lamp's picture: red 1, yellow 2, green 3.
 QPixmap FieldLampPicture(int lamp);
+// The continents in the country table's order, and a continent's
+// countries with their flags, as the account and the passport list them.
+void FillContinentBox(QComboBox& box);
+void FillCountryBox(QComboBox& box, int continent);
 
 }  // namespace zembra

@@ -56,7 +56,7 @@ TFormStats::TFormStats(TOnlineClub& club, TSettings& settings, const QString& pa
         const bool read = StatRead(post, &s);
         return std::make_pair(read, s);
       },
-      [this](std::pair<bool, TOrvStat> r) { Show(r.second, r.first); });
+      [this](std::pair<bool, TOrvStat> r) { Show(r.second, r.first); }, this);
 }
 
 void TFormStats::Show(const TOrvStat& s, bool read) {
@@ -94,7 +94,7 @@ void TFormStats::PressLike() {
                        Values[3]->setText(QString::fromStdString(nick));
                        Settings.LikeSent = true;
                        if (SaveOptions) SaveOptions();
-                     });
+                     }, this);
 }
 
 }  // namespace zembra

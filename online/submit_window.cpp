@@ -95,7 +95,7 @@ void TFormSubmit::Send() {
                       Place = place;
                       PlaceLine->setText(Row(161) + QStringLiteral(": ") + QString::number(place));
                       ShowPassport();
-                    });
+                    }, this);
 }
 
 }  // namespace zembra

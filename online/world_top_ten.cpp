@@ -169,7 +169,7 @@ void TFormWorldTopTen::ShowTable(int table) {
   Club.Request<TWorldTable>([shown, nick, city](const TPost& post) { return ReadTable(post, shown, nick, city); },
                             [this, shown](TWorldTable t) {
                               if (shown == Current) Fill(shown, t);
-                            });
+                            }, this);
 }
 
 void TFormWorldTopTen::Fill(int table, const TWorldTable& t) {

@@ -242,6 +242,30 @@ class TAccountTest : public TWindowFixture {
     QVERIFY(!Win->Club()->Account().LoggedIn());
   }
 
+  // A tick given while the window's first reads are still under way stays;
+  // a window closed before its club answers is left alone.
+  void theWindowWhileTheClubAnswers() {
+    OpenWithClub(true);
+    {
+      TFormAccount w(*Win->Club(), Win->Options(), Win->ProgramFolder(), true, nullptr);
+      QVERIFY(Win->Club()->Busy());
+      QVERIFY(w.RatedBox->isEnabled());
+      w.RatedBox->setChecked(true);
+      QTRY_VERIFY_WITH_TIMEOUT(!Win->Club()->Busy(), 10000);
+      QCOMPARE(int(Win->Club()->Account().State), int(TAccountState::Rated));
+      QVERIFY(w.RatedBox->isChecked());
+      w.RatedBox->setChecked(false);
+      QCOMPARE(int(Win->Club()->Account().State), int(TAccountState::LoggedIn));
+    }
+    {
+      auto closed = std::make_unique<TFormAccount>(*Win->Club(), Win->Options(), Win->ProgramFolder(), false, nullptr);
+      QVERIFY(Win->Club()->Busy());
+      closed.reset();
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(!Win->Club()->Busy(), 10000);
+    QVERIFY(Win->Club()->Account().LoggedIn());  // the account is still updated
+  }
+
   // From the menu the account window never offers the rating; lamps,
   // sign-out (nothing sent), login, and the user file saved and deleted.
   void theAccountWindowFromTheMenu() {
