@@ -18,8 +18,9 @@ namespace zembra {
 namespace {
 
 // The shelf's place on the menu at the base window size: the lower left
-// corner, under the music player's buttons; 220 x 125 at scale 1.67.
-constexpr TRect kShelfRect{6, 424, 132, 75};
+// corner, between the recent players' buttons and the music player's
+// buttons (which start at 430); 204 x 117 at scale 1.67.
+constexpr TRect kShelfRect{6, 357, 122, 70};
 constexpr double kShelfScale = 1.6;
 
 }  // namespace

@@ -108,7 +108,7 @@ TFormPassport::TFormPassport(TSettings& settings, const QString& packFolder, QWi
           [this](int i) { Settings.TopTenSex.assign(1, i == 1 ? 'W' : 'M'); });
   SetHeading(Row(163));
   Changed();
-  resize(460, 300);
+  resize(460, 350);
 }
 
 void TFormPassport::FillCountries(int continent) {
