@@ -78,7 +78,6 @@ void TMainWindow::StartAccountMatch() {
         Mode.PlayerSlot = 7;
         ProfilePassword.clear();
         Names[2] = QString::fromStdString(a.User.Nick);
-        PlaySound("WOpenFo");
         BeginMatch(profile, false);
       });
 }
