@@ -1,5 +1,7 @@
 #include "service/club_service.h"
 
+#include "service/service_replies.h"
+
 #include <array>
 
 #include "records/cp1251.h"
@@ -8,20 +10,6 @@
 
 namespace zembra::service {
 namespace {
-
-// The bodies of refusals hold none of the markers "ok", "no" and "is", so a
-// client that looks for a marker anywhere in the reply reads them as
-// failures, and the status says the same to every other client.
-TServiceReply Reply(int status, std::string body) {
-  TServiceReply r;
-  r.Status = status;
-  r.Body = std::move(body);
-  return r;
-}
-TServiceReply Bad() { return Reply(400, "bad request"); }
-TServiceReply Refused() { return Reply(403, "refused"); }
-TServiceReply Failure() { return Reply(500, "failure"); }
-TServiceReply Text(const std::string& utf8) { return Reply(200, Utf8ToCp1251(utf8)); }
 
 std::string Tagged(std::string_view field) { return std::string(kGameTag) + std::string(field); }
 

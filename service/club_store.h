@@ -61,6 +61,14 @@ struct TStatDelta {
   std::array<int64_t, 12> X{};
 };
 
+// A member's tournament record with what the tables show of the member.
+inline constexpr int64_t kTourStartRating = 1500;
+struct TTourRow {
+  std::string Nick, City, Country, Sex;  // Country: the "D-NNN" code
+  int64_t Score = 0, Kon = 0, Rating = kTourStartRating;
+};
+enum class TTourOrder { Score, Rating, Games };
+
 enum class TCreateResult { Created, Taken, Failed };
 
 class TClubStore {
@@ -97,6 +105,16 @@ class TClubStore {
 
   virtual bool AddStats(int gid, const TStatDelta& delta) = 0;
   virtual std::optional<TStatRow> ReadStats(int gid) = 0;
+
+  // The tournament: a member who never played reads the start values.
+  virtual std::optional<TTourRow> ReadTour(int64_t accountId) = 0;
+  // Both players' records after a match, in one transaction.
+  virtual bool SaveTourMatch(int64_t firstId, const TTourRow& first, int64_t secondId, const TTourRow& second) = 0;
+  // Members who played, best first in the order (the earliest member first
+  // among equals).
+  virtual std::optional<std::vector<TTourRow>> TopTour(TTourOrder order, int limit) = 0;
+  // 1 + the players whose value in the order is above the given one.
+  virtual std::optional<int64_t> PlaceTour(TTourOrder order, int64_t value) = 0;
 
   // A trivial query: the health endpoint's answer.
   virtual bool Ping() = 0;

@@ -106,10 +106,18 @@ void THttpFront::Routes() {
   s.Post("/AccountService", form(TEndpoint::Account));
   s.Post("/RecordsService", form(TEndpoint::Records));
   s.Post("/StatsService", form(TEndpoint::Stats));
-  // The tournament's table list, seats and ratings come with the tournament.
-  s.Post("/TourService", [](const httplib::Request&, httplib::Response& res) {
-    res.status = 404;
-    res.set_content("tournament closed", "text/plain");  // holds none of the markers
+  // The tournament's table list, seats and ratings.
+  s.Post("/TourService", [this](const httplib::Request& req, httplib::Response& res) {
+    const std::optional<TForm> form = ParseForm(req.body);
+    if (!Tour_ || !form) {
+      res.status = Tour_ ? 400 : 404;
+      res.set_content(Tour_ ? "bad request" : "tournament closed", "text/plain");  // none of the markers
+      return;
+    }
+    const TServiceReply reply = Tour_->Handle(*form);
+    res.status = reply.Status;
+    res.set_content(reply.Body, kFormReply);
+    if (!form->Fields().empty()) tNote = "tour " + form->Fields().front().Name.substr(0, 20);
   });
 
   s.Get("/service.txt", [this](const httplib::Request& req, httplib::Response& res) {

@@ -10,6 +10,7 @@
 
 #include "service/club_service.h"
 #include "service/request_log.h"
+#include "service/tour_service.h"
 
 namespace httplib {
 class Server;
@@ -36,6 +37,8 @@ class THttpFront {
   // Serves until Stop(); false when serving could not start.
   bool Run();
   void Stop();
+  // The tournament's requests; without it "/TourService" answers 404.
+  void SetTour(TTourService* tour) { Tour_ = tour; }
 
  private:
   void Routes();
@@ -46,6 +49,7 @@ class THttpFront {
   THttpOptions Options_;
   std::unique_ptr<httplib::Server> Server_;
   int ListenSocket_ = -1;
+  TTourService* Tour_ = nullptr;
 };
 
 }  // namespace zembra::service

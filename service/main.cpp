@@ -22,6 +22,8 @@
 #include "online/service_addresses.h"
 #include "records/file_store.h"
 #include "service/http_front.h"
+#include "service/tour_hall.h"
+#include "service/tour_service.h"
 #include "service/radio_server.h"
 #include "service/service_file.h"
 #include "service/sql_store.h"
@@ -110,10 +112,16 @@ int main(int argc, char** argv) {
                                      "PORT", QString::number(zembra::kClubRadioPort));
   const QCommandLineOption radioMusic("radio-music", "Folder of the MP3 files the club radio plays (default: musik "
                                       "in the data folder).", "FOLDER");
+  const QCommandLineOption tourPort("tour-port", "The tournament's table 1 game port; table k listens on PORT - 1 + k "
+                                    "(0: no tournament games).", "PORT", QString::number(kTourDefaultPort));
+  const QCommandLineOption tourAddress("tour-address", "The address players reach the tournament's game ports at "
+                                       "(default: the listen address).", "ADDRESS");
+  const QCommandLineOption tourGreeting("tour-greeting", "The greeting above the tournament's tables.", "TEXT",
+                                        "Welcome to the Zembra tournament!");
   const QCommandLineOption forwarded("trust-forwarded-for",
                                      "Take the caller's address from X-Forwarded-For (behind a proxy).");
   cli.addOptions({listen, data, database, logFile, logLevel, publicUrl, threads, ftpPort, ftpUser, ftpPassword,
-                  radioPort, radioMusic, forwarded});
+                  radioPort, radioMusic, tourPort, tourAddress, tourGreeting, forwarded});
   cli.process(app);
 
   std::string host;
@@ -169,6 +177,13 @@ int main(int argc, char** argv) {
   pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
   THttpFront front(service, *store, log, options);
+  // The tournament: its tables' seats, ratings and game ports.
+  TTourHall hall;
+  const int tourPort1 = cli.value(tourPort).toInt();
+  hall.SetServer(cli.isSet(tourAddress) ? cli.value(tourAddress).toStdString() : host, tourPort1, false,
+                 cli.value(tourGreeting).toStdString());
+  TTourService tour(*store, hall);
+  front.SetTour(&tour);
   const int bound = front.Bind(host, port);
   if (bound < 0) return Fail("cannot listen on " + cli.value(listen).toStdString());
 

@@ -30,10 +30,18 @@ namespace {
    " x9 BIGINT NOT NULL, x10 BIGINT NOT NULL, x11 BIGINT NOT NULL, x12 BIGINT NOT NULL, y BIGINT NOT NULL,"    \
    " z TEXT NOT NULL)"}
 
-const std::vector<std::vector<const char*>> kSqlite = {ZEMBRA_SCHEMA_V1("INTEGER PRIMARY KEY")};
-const std::vector<std::vector<const char*>> kPostgres = {ZEMBRA_SCHEMA_V1("BIGSERIAL PRIMARY KEY")};
+// Version 2: the tournament's score, matches and rating of each member.
+#define ZEMBRA_SCHEMA_V2                                                                                      \
+  {"CREATE TABLE tour (account_id BIGINT PRIMARY KEY REFERENCES accounts (id), score BIGINT NOT NULL,"         \
+   " kon BIGINT NOT NULL, rating BIGINT NOT NULL)",                                                            \
+   "CREATE INDEX tour_by_score ON tour (score DESC)", "CREATE INDEX tour_by_rating ON tour (rating DESC)",     \
+   "CREATE INDEX tour_by_kon ON tour (kon DESC)"}
+
+const std::vector<std::vector<const char*>> kSqlite = {ZEMBRA_SCHEMA_V1("INTEGER PRIMARY KEY"), ZEMBRA_SCHEMA_V2};
+const std::vector<std::vector<const char*>> kPostgres = {ZEMBRA_SCHEMA_V1("BIGSERIAL PRIMARY KEY"), ZEMBRA_SCHEMA_V2};
 
 #undef ZEMBRA_SCHEMA_V1
+#undef ZEMBRA_SCHEMA_V2
 
 }  // namespace
 

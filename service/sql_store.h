@@ -55,6 +55,10 @@ class TSqlStore final : public TClubStore {
   std::optional<int64_t> AddRecord(const TRecordRow& row, bool numberInSequence) override;
   bool AddStats(int gid, const TStatDelta& delta) override;
   std::optional<TStatRow> ReadStats(int gid) override;
+  std::optional<TTourRow> ReadTour(int64_t accountId) override;
+  bool SaveTourMatch(int64_t firstId, const TTourRow& first, int64_t secondId, const TTourRow& second) override;
+  std::optional<std::vector<TTourRow>> TopTour(TTourOrder order, int limit) override;
+  std::optional<int64_t> PlaceTour(TTourOrder order, int64_t value) override;
   bool Ping() override;
 
  private:
