@@ -77,7 +77,7 @@ TEST_F(ServiceTest, BadInputIsRefusedAndNothingIsStored) {
       {kRecords, "gid=-1", 400},
       {kRecords, "gid=8&gid=9", 400},
       {kStats, "gid=8&stat3=1&stat4=a b", 400},
-      {"/TourService", "readtable108=0&&gid=8", 404},
+      {"/TourService", "readtable108=0&&gid=8", 400},  // no such tournament request
   };
   for (const TCase& c : cases) {
     const TReply r = Post(c.Path, c.Body);
