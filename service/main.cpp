@@ -23,6 +23,7 @@
 #include "records/file_store.h"
 #include "service/http_front.h"
 #include "service/tour_hall.h"
+#include "service/tour_server.h"
 #include "service/tour_service.h"
 #include "service/radio_server.h"
 #include "service/service_file.h"
@@ -180,7 +181,10 @@ int main(int argc, char** argv) {
   // The tournament: its tables' seats, ratings and game ports.
   TTourHall hall;
   const int tourPort1 = cli.value(tourPort).toInt();
-  hall.SetServer(cli.isSet(tourAddress) ? cli.value(tourAddress).toStdString() : host, tourPort1, false,
+  TTourServer tourServer(hall, *store, log);
+  const bool tourRunning = tourPort1 > 0 && tourServer.Start(host, tourPort1);
+  if (tourPort1 > 0 && !tourRunning) log.Notice("the tournament's game ports are taken: the tournament is off");
+  hall.SetServer(cli.isSet(tourAddress) ? cli.value(tourAddress).toStdString() : host, tourPort1, tourRunning,
                  cli.value(tourGreeting).toStdString());
   TTourService tour(*store, hall);
   front.SetTour(&tour);
@@ -217,6 +221,7 @@ int main(int argc, char** argv) {
   pthread_kill(waiter.native_handle(), SIGTERM);  // wakes the waiter when serving ended by itself
   waiter.join();
   radio.Stop();
+  tourServer.Stop();
   if (ftp) {
     ftp->terminate();
     if (!ftp->waitForFinished(3000)) {

@@ -29,7 +29,7 @@ class TServiceProcess {
     int out[2];
     if (pipe(out) != 0) return false;
     std::vector<std::string> args = {ZEMBRA_SERVICE_BIN, "--listen", "127.0.0.1:0", "--data", data,
-                                     "--ftp-port", "0", "--radio-port", "0", "--log", data + "/test.log"};
+                                     "--ftp-port", "0", "--radio-port", "0", "--tour-port", "0", "--log", data + "/test.log"};
     if (!database.empty()) {
       args.push_back("--database");
       args.push_back(database);
