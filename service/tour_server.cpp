@@ -5,6 +5,7 @@
 #include <QTcpSocket>
 #include <QTimer>
 #include <random>
+#include <utility>
 
 #include "service/tour_rating.h"
 #include "service/tour_referee.h"
@@ -77,6 +78,12 @@ class TTourTable : public QObject {
 
   // "connect" and the seat digit, from the player who holds that seat.
   void Join(QTcpSocket* s, const std::string& frame) {
+    // The players of a match that is over make room for the next ones.
+    if (Finished) {
+      for (int seat = 1; seat <= 2; ++seat)
+        if (QTcpSocket* old = std::exchange(Seats[static_cast<size_t>(seat)], nullptr)) old->disconnectFromHost();
+      Reset();
+    }
     const std::string text = FrameText(frame);
     const int seat = text == "connect1" ? 1 : text == "connect2" ? 2 : 0;
     if (seat == 0 || Seats[static_cast<size_t>(seat)] || Referee || !Hall.Client(Number, seat)) {
@@ -90,6 +97,7 @@ class TTourTable : public QObject {
   void Begin() {
     Players[1] = *Hall.Client(Number, 1);
     Players[2] = *Hall.Client(Number, 2);
+    ++GameNo;
     Referee = std::make_unique<TTourReferee>(std::random_device{}() ^ (uint64_t(Number) << 40));
     Hall.SetPlaying(Number, true);
     Log.Notice("tournament table " + std::to_string(Number) + ": " + Players[1].Nick + " against " + Players[2].Nick);
@@ -117,8 +125,9 @@ class TTourTable : public QObject {
     if (!Seats[1] && !Seats[2]) Reset();
   }
 
-  // The result for both players, the seats freed; the connections close
-  // once what was said has gone out.
+  // The result for both players, the seats freed. The players close their
+  // connections when they leave the table (they still pass each other their
+  // last continue presses); one that stays is closed after two minutes.
   void Finish() {
     Finished = true;
     Clock.stop();
@@ -126,7 +135,8 @@ class TTourTable : public QObject {
     if (e.Winner != 0) Record(e);
     Hall.SetPlaying(Number, false);
     for (int seat = 1; seat <= 2; ++seat) Hall.Clear(Number, seat);
-    QTimer::singleShot(3000, this, [this] {
+    QTimer::singleShot(120000, this, [this, game = GameNo] {
+      if (game != GameNo || !Finished) return;  // a later match sits here now
       for (int seat = 1; seat <= 2; ++seat)
         if (QTcpSocket* s = Seats[static_cast<size_t>(seat)]) s->disconnectFromHost();
       if (!Seats[1] && !Seats[2]) Reset();
@@ -174,6 +184,7 @@ class TTourTable : public QObject {
   std::array<TTourClient, 3> Players;
   std::unique_ptr<TTourReferee> Referee;
   bool Finished = false;
+  int GameNo = 0;
 };
 
 TTourServer::TTourServer(TTourHall& hall, TClubStore& store, TRequestLog& log) : Hall(hall), Store(store), Log(log) {
