@@ -104,6 +104,24 @@ QPixmap ClubIconPicture(int kind, int size, int lamp) {
       p.drawEllipse(QRectF(42, 42, 14, 14));
       break;
     }
+    case 4: {  // tournament: a cup
+      QPainterPath cup;
+      cup.moveTo(21, 16);
+      cup.lineTo(43, 16);
+      cup.cubicTo(43, 32, 38, 37, 32, 38);
+      cup.cubicTo(26, 37, 21, 32, 21, 16);
+      cup.closeSubpath();
+      p.setBrush(gold);
+      p.setPen(Qt::NoPen);
+      p.drawPath(cup);
+      p.drawRect(QRectF(30, 37, 4, 7));
+      p.drawRoundedRect(QRectF(24, 44, 16, 4), 1.5, 1.5);
+      p.setBrush(Qt::NoBrush);
+      p.setPen(QPen(gold, 2.6));
+      p.drawArc(QRectF(14, 18, 10, 11), 90 * 16, 180 * 16);
+      p.drawArc(QRectF(40, 18, 10, 11), -90 * 16, 180 * 16);
+      break;
+    }
     default: {  // chat: a speech bubble
       QPainterPath b;
       b.addRoundedRect(QRectF(14, 16, 36, 24), 8, 8);
@@ -124,7 +142,7 @@ QPixmap ClubIconPicture(int kind, int size, int lamp) {
 
 void TMainWindow::BuildClubIcons() {
   if (!ClubIcons.empty()) return;
-  for (int kind = 0; kind < 4; ++kind) {
+  for (int kind = 0; kind < 5; ++kind) {
     auto* b = new QPushButton(this);
     b->setFlat(true);
     b->setFocusPolicy(Qt::NoFocus);
@@ -136,6 +154,7 @@ void TMainWindow::BuildClubIcons() {
   connect(ClubIcons[3], &QPushButton::clicked, this, &TMainWindow::OpenChat);
   connect(ClubIcons[0], &QPushButton::clicked, this, &TMainWindow::OpenWorldTopTen);
   connect(ClubIcons[2], &QPushButton::clicked, this, [this] { OpenAccount(false); });
+  connect(ClubIcons[4], &QPushButton::clicked, this, &TMainWindow::ShowTournament);
   LayOutClubIcons();
 }
 
@@ -143,10 +162,12 @@ void TMainWindow::LayOutClubIcons() {
   if (ClubIcons.empty()) return;
   const TScale& sc = View.Layout.Scale;
   // Their names: the captions of their windows.
-  const QString names[] = {QStringLiteral("World Top Ten"), Row(182), Row(196), Row(178)};
+  const QString names[] = {QStringLiteral("World Top Ten"), Row(182), Row(196), Row(178), Row(1051)};
+  // In the menu's order: world top ten, tournament, statistics, account, chat.
+  const int place[] = {0, 2, 3, 4, 1};
   for (size_t i = 0; i < ClubIcons.size(); ++i) {
     // Bottom right: the bottom left is the music player's.
-    const TRect r = ScaleRect({542 + static_cast<int>(i) * 46, 440, 40, 40}, sc);
+    const TRect r = ScaleRect({496 + place[i] * 46, 440, 40, 40}, sc);
     QPushButton* b = ClubIcons[i];
     b->setGeometry(r.X, r.Y, r.W, r.H);
     b->setIcon(QIcon(ClubIconPicture(static_cast<int>(i), r.W, OnlineClub ? static_cast<int>(OnlineClub->Account().State) : 1)));

@@ -1,6 +1,8 @@
 // Start-up, screens, timers, the main menu and the window's own events.
 #include "app/main_window.h"
 #include "calendar/calendar_pictures.h"
+#include "tournament/tour_link.h"
+#include "tournament/tour_seat.h"
 #include <QCursor>
 #include "resources/pack_file.h"
 #include "app/click_effect.h"

@@ -211,6 +211,22 @@ class TMainWindow : public QWidget, private TSeat {
   // given up): the records, the cycle, the menu.
   void FinishMatchRecords(const TMatchOutcome& outcome, std::optional<double> serviceRating);
   void StartAccountMatch();
+  // The tournament (app/tour_flow.cpp).
+ public:
+  void ShowTournament();
+  class TTourLink* TournamentLink() const { return TourLink.get(); }
+  int TourClockOwner() const { return View.ClockOwner; }
+  int TourClockSeconds() const { return View.ClockSeconds; }
+  void TourClockTick();
+
+ private:
+  void BeginTournamentMatch(const class TFormTournament& window);
+  void WireTournament();
+  void TournamentOver(int row1, int row2, int resultRow, const char* sound);
+  void TournamentLost();
+  void FinishTournamentMatch();
+  void LeaveTournament();
+  void UpdateTourClock();
   void FinishAccountGame(const TMatchOutcome& outcome);
   void SubmitAccountCycleResult(int cycleScore);
   void ShowSubmit(int score);
@@ -303,6 +319,16 @@ class TMainWindow : public QWidget, private TSeat {
   bool StaleSecondClick(QEvent* e);
   bool Pumping = false;
   bool FinishingMatch = false;
+  // The tournament: the game connection, the other player's seat, the
+  // opponent's name, the score when the seat was taken, the match ended
+  // by the other side or the clock, the move clock.
+  std::unique_ptr<class TTourLink> TourLink;
+  std::unique_ptr<class TTourSeat> TourRemote;
+  QString TourOpponent;
+  int TourStartScore = 0;
+  bool TourFinished = false;
+  QTimer* TourClock = nullptr;
+  int TourClockKey = -1;
   // The cycle score of an account cycle completed by the match just ended.
   std::optional<int> AccountCycleScore;
   // The rated game is over: the account plays no longer for the rating.

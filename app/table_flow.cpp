@@ -17,6 +17,7 @@
 #include "duel/external_address.h"
 #include "duel/net_section.h"
 #include "app/main_window.h"
+#include "tournament/tour_seat.h"
 
 #include <QRandomGenerator>
 
@@ -157,6 +158,12 @@ void TMainWindow::BeginMatch(const TProfileValues& profile, bool duel) {
     setup.Mode = Mode.MatchMode();
     setup.Names[1] = Names[1].toStdString();
     opponent = Remote.get();
+  }
+  if (Mode.Tournament()) {
+    Names[1] = TourOpponent;
+    setup.Names[1] = Names[1].toStdString();
+    setup.TournamentSeat = Mode.TournamentSeat;
+    opponent = TourRemote.get();
   }
   Match = std::make_unique<TMatchController>(Game, setup, *opponent, player);
   // A duel's client waits for the server's deal: the table says so.
@@ -376,7 +383,12 @@ void TMainWindow::ShowCount() {
 
 void TMainWindow::ExitToMenuClick() {
   Input([this] {
-    if (Match && Match->Over() && View.Screen == TScreen::Table) FinishMatch();
+    if (View.Screen != TScreen::Table) return;
+    if (Mode.Tournament() && (TourFinished || (Match && Match->Over()))) {
+      FinishTournamentMatch();
+      return;
+    }
+    if (Match && Match->Over()) FinishMatch();
   });
 }
 
@@ -452,6 +464,7 @@ void TMainWindow::LeaveTable() {
     Link.release()->deleteLater();
   }
   Remote.reset();
+  if (Mode.Tournament()) LeaveTournament();
   if (Settings.NetGame) Mode.Kind = TPlayKind::DuelServer;
   if (Mode.RatingGame()) {
     Mode.Kind = TPlayKind::Computer;

@@ -253,6 +253,31 @@ void PaintBubble(QPainter& p, const TPaintContext& c, int player) {
   ShadowText(p, Q(r), text, Qt::white);
 }
 
+// The tournament's move clock beside the bubble of the side to move: a
+// dial with the seconds left, red for the last seven.
+void PaintClock(QPainter& p, const TPaintContext& c) {
+  const int owner = c.View.ClockOwner;
+  if (owner != 1 && owner != 2) return;
+  const double s = c.View.Layout.Scale.S;
+  const TRect& b = c.View.Layout.Bubble[owner];
+  const double d = 40 * s;
+  const QRectF r(b.X + b.W + 6 * s, b.Y + (b.H - d) / 2, d, d);
+  const int left = c.View.ClockSeconds;
+  const bool hurry = left <= 7;
+  p.save();
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(QPen(QColor(212, 175, 55), 2.5 * s));
+  p.setBrush(hurry ? QColor(150, 20, 20) : QColor(15, 45, 25));
+  p.drawEllipse(r);
+  // What is left of the 26 seconds as a lit arc.
+  p.setPen(QPen(hurry ? QColor(255, 120, 100) : QColor(120, 230, 140), 3.5 * s, Qt::SolidLine, Qt::RoundCap));
+  p.drawArc(r.adjusted(5 * s, 5 * s, -5 * s, -5 * s), 90 * 16, static_cast<int>(-360.0 * 16 * left / 26));
+  p.setFont(RoleFont(c.Settings, TFontRoleId::Decor, 17 * s, true));
+  p.setPen(Qt::white);
+  p.drawText(r, Qt::AlignCenter, QString::number(left));
+  p.restore();
+}
+
 void PaintMatchNumber(QPainter& p, const TPaintContext& c) {
   const TRect& r = c.View.Layout.MatchNumber;
   const double s = c.View.Layout.Scale.S;
@@ -295,6 +320,7 @@ void PaintTable(QPainter& p, const TPaintContext& c) {
   PaintMatchNumber(p, c);
   PaintBubble(p, c, 1);
   PaintBubble(p, c, 2);
+  PaintClock(p, c);
   PaintChat(p, c);
 }
 

@@ -50,6 +50,10 @@ struct TViewState {
   int MenuTick = 0;
   int LastOrnamentMix = -1;
   int LastClock = -1;
+  // The tournament's move clock: whose it is (0 none, 1 the opponent, 2
+  // the player) and the seconds left.
+  int ClockOwner = 0;
+  int ClockSeconds = 0;
 
   // A refused card of the own hand shakes for a moment; the reason's row
   // (must follow suit, must trump) is the hand's hint.

@@ -37,6 +37,10 @@ std::optional<TMatchSignal> SignalBefore(TMatchMode mode, const TDealState& d) {
     case kTurnMatchContinues:
       if (mode == TMatchMode::Tournament) return TMatchSignal::NextDeal;
       return std::nullopt;
+    case kTurnMatchOver:
+      // At a tournament table the summing-up lets the other side sum up too.
+      if (mode == TMatchMode::Tournament) return TMatchSignal::Acknowledged;
+      return std::nullopt;
     default: return std::nullopt;
   }
 }

@@ -48,8 +48,11 @@ TServiceFile ReadServiceFile(std::string_view text) {
 TServiceEndpoints WithServiceFile(TServiceEndpoints e, const TServiceFile& f) {
   if (f.AccPath) {
     e.Account = *f.AccPath;
-    // The club keeps the photos beside the accounts.
-    if (const std::string base = ServiceBaseOf(e.Account); !base.empty()) e.Photo = base + "/photos/";
+    // The club keeps the photos and the tournament beside the accounts.
+    if (const std::string base = ServiceBaseOf(e.Account); !base.empty()) {
+      e.Photo = base + "/photos/";
+      e.Tour = base + "/TourService";
+    }
   }
   if (f.StatPath) e.Stats = *f.StatPath;
   if (f.WTGamesPatt) e.Records = *f.WTGamesPatt;

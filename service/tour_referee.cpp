@@ -34,7 +34,6 @@ std::vector<TTourSend> TTourReferee::Deal(bool next, TTourClock::time_point now)
   DealCards(G, o);
   if (G.Deal.PlayPhase == 1) Continue(G);  // play starts at once: the players' clocks pace it
   WaitingNext = false;
-  NextAsked[1] = NextAsked[2] = false;
   Deadline = now + kBackstopMove;
   // The deck as the dealing side of a duel sends it; each seat takes it
   // by its own side.
@@ -86,10 +85,16 @@ std::vector<TTourSend> TTourReferee::Forfeit(int loser, TTourEndKind kind, const
 }
 
 std::vector<TTourSend> TTourReferee::OnFrame(int seat, std::string_view frame, TTourClock::time_point now) {
-  if (End_ || (seat != 1 && seat != 2) || frame.size() != kTourFrameLength) return {};
+  if ((seat != 1 && seat != 2) || frame.size() != kTourFrameLength) return {};
   const int other = seat == 1 ? 2 : 1;
   const std::string text = FrameText(frame);
   const std::string relayed = TourFrame(text, seat);  // the sender's seat digit, whatever it wrote
+  // Once the match is decided the players still sum it up together: their
+  // continue presses and chat go on; nothing else counts.
+  if (End_) {
+    if (text == "xslit" || (text.starts_with("s") && text.size() > 1)) return {{other, relayed}};
+    return {};
+  }
   if (frame.starts_with("hhod")) {
     const std::optional<TCardCode> card = ReadCardMessage(std::string_view(frame).substr(0, kCardMessageLength));
     if (!card || Mover() != seat) return Forfeit(seat, TTourEndKind::IllegalCard, "a");
@@ -105,10 +110,10 @@ std::vector<TTourSend> TTourReferee::OnFrame(int seat, std::string_view frame, T
   if (text == "TOut") return Forfeit(seat, TTourEndKind::TimedOut, "TOut");
   if (text == "disA") return Forfeit(seat, TTourEndKind::Left, "a");
   if (text == "bnext") {
+    // The player who presses last after a deal asks for the next one; a
+    // second ask for the same deal finds it dealt already.
     if (!WaitingNext) return {};
-    NextAsked[seat] = true;
-    if (NextAsked[1] && NextAsked[2]) return Deal(true, now);
-    return {};
+    return Deal(true, now);
   }
   if (text == "xslit" || (text.starts_with("s") && text.size() > 1)) return {{other, relayed}};
   return {};  // anything else changes nothing
@@ -122,9 +127,8 @@ std::vector<TTourSend> TTourReferee::OnGone(int seat) {
 std::vector<TTourSend> TTourReferee::Tick(TTourClock::time_point now) {
   if (End_ || now < Deadline) return {};
   if (WaitingNext) {
-    // Whoever did not ask for the next deal is out of time; when neither
-    // did, the match ends without a result.
-    if (NextAsked[1] != NextAsked[2]) return Forfeit(NextAsked[1] ? 2 : 1, TTourEndKind::TimedOut, "TOut");
+    // Nobody asked for the next deal: both players stopped; the match ends
+    // without a result.
     End_ = TTourEnd{TTourEndKind::TimedOut, 0, {}};
     return {};
   }

@@ -46,7 +46,8 @@ class TTourReferee {
 
   // The first deal, to both seats.
   std::vector<TTourSend> Start(TTourClock::time_point now);
-  // A frame a seat sent.
+  // A frame a seat sent. After the end only continue presses and chat are
+  // passed on.
   std::vector<TTourSend> OnFrame(int seat, std::string_view frame, TTourClock::time_point now);
   // The seat's connection is gone: the other seat has won.
   std::vector<TTourSend> OnGone(int seat);
@@ -69,7 +70,6 @@ class TTourReferee {
   std::optional<TTourEnd> End_;
   TTourClock::time_point Deadline{};
   bool WaitingNext = false;
-  bool NextAsked[3] = {false, false, false};
 };
 
 // Engine seats of the server's copy: tournament seat 1 deals like a duel's

@@ -1,6 +1,7 @@
 #include "tournament/tour_link.h"
 
 #include <QTcpSocket>
+#include <QTimer>
 
 #include "records/cp1251.h"
 
@@ -36,8 +37,15 @@ void TTourLink::Close() {
   QTcpSocket* s = Socket;
   Socket = nullptr;
   s->disconnect(this);
-  s->abort();
-  s->deleteLater();
+  // What was said last (a time-out, a leave) still goes out first.
+  if (s->state() == QAbstractSocket::ConnectedState && s->bytesToWrite() > 0) {
+    connect(s, &QTcpSocket::disconnected, s, &QObject::deleteLater);
+    QTimer::singleShot(3000, s, [s] { s->abort(); });
+    s->disconnectFromHost();
+  } else {
+    s->abort();
+    s->deleteLater();
+  }
   Reader = TFrameReader(true);
 }
 

@@ -12,7 +12,6 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <random>
 #include <thread>
 
 #include "duel/duel_messages.h"
@@ -23,31 +22,14 @@
 #include "match/seats.h"
 #include "online/requests.h"
 #include "online/service_client.h"
+#include "free_ports.h"
 #include "service_fixture.h"
 #include "tournament/tour_frames.h"
 
 namespace zembra::service::test {
 namespace {
 
-// Ten free ports in a row, as far as a probe can tell.
-int FreePortBlock() {
-  std::mt19937 rng(static_cast<unsigned>(getpid()));
-  for (int attempt = 0; attempt < 50; ++attempt) {
-    const int base = 30000 + static_cast<int>(rng() % 25000);
-    bool free = true;
-    for (int p = base; p < base + 10 && free; ++p) {
-      const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-      sockaddr_in a{};
-      a.sin_family = AF_INET;
-      a.sin_port = htons(static_cast<uint16_t>(p));
-      a.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-      free = ::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) == 0;
-      ::close(fd);
-    }
-    if (free) return base;
-  }
-  return 0;
-}
+using zembra::test::FreePortBlock;
 
 class TSocket {
  public:

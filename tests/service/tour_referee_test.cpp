@@ -37,10 +37,10 @@ TEST(TourReferee, WholeMatchesArePlayedCheckedAndPassedOn) {
     int deals = 1, cards = 0;
     for (int guard = 0; guard < 2000 && !r.End(); ++guard) {
       const int mover = r.Mover();
-      if (mover == 0) {  // between deals: both ask for the next
-        EXPECT_TRUE(r.OnFrame(1, TourFrame("bnext", 1), T0()).empty());
-        sent = r.OnFrame(2, TourFrame("bnext", 2), T0());
+      if (mover == 0) {  // between deals: the first to ask gets the next for both
+        sent = r.OnFrame(1 + deals % 2, TourFrame("bnext", 1 + deals % 2), T0());
         ASSERT_EQ(sent.size(), 2u) << "seed " << seed;
+        EXPECT_TRUE(r.OnFrame(2 - deals % 2, TourFrame("bnext", 2 - deals % 2), T0()).empty());
         ++deals;
         continue;
       }
@@ -109,9 +109,10 @@ TEST(TourReferee, AMatchEndsAgainstTheSeatThatBreaksIt) {
     ASSERT_EQ(sent.size(), 1u) << c.Name;
     EXPECT_EQ(sent[0].Seat, r.End()->Winner) << c.Name;
     EXPECT_EQ(FrameText(sent[0].Bytes), c.WinnerHears) << c.Name;
-    // Nothing more happens once it is over.
-    EXPECT_TRUE(r.OnFrame(1, TourFrame("xslit", 1), T0()).empty()) << c.Name;
+    // Nothing more counts once it is over; the players may still sum up.
     EXPECT_TRUE(r.OnGone(2).empty()) << c.Name;
+    EXPECT_TRUE(r.OnFrame(1, TourFrame("TOut", 1), T0()).empty()) << c.Name;
+    EXPECT_EQ(r.OnFrame(1, TourFrame("xslit", 1), T0()).size(), 1u) << c.Name;
   }
 }
 
