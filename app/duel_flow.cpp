@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 #include "app/main_window.h"
+#include "tournament/tour_link.h"
 #include "app/media.h"
 #include "duel/net_section.h"
 #include "duel/waiting_window.h"
@@ -136,10 +137,12 @@ void TMainWindow::CloseDuel() {
 }
 
 void TMainWindow::SendChatLine() {
-  if (!Link || !Mode.NetDuel() || View.Screen != TScreen::Table) return;
+  const bool duel = Link && Mode.NetDuel(), tournament = TourLink && Mode.Tournament();
+  if (!(duel || tournament) || View.Screen != TScreen::Table) return;
   const QString text = ChatEdit->text();
   if (text.isEmpty()) return;
-  Link->SendChat(text);
+  if (duel) Link->SendChat(text);
+  else TourLink->SendChat(text);
   AddChatLine(text);
   ChatEdit->clear();
 }

@@ -359,7 +359,8 @@ void TMainWindow::ShowTable(bool on) {
   // The send button sends only in a duel; elsewhere it looks disabled and
   // just listens for the debug view's code.
   auto* chat = static_cast<TOrvCardsButton*>(ButtonChat);
-  const bool duel = Mode.NetDuel() && Link;
+  // The chat line belongs to a duel and to a tournament table.
+  const bool duel = (Mode.NetDuel() && Link) || (Mode.Tournament() && TourLink);
   chat->SetLookDisabled(!duel);
   chat->setEnabled(true);
   chat->setCursor(duel ? Qt::PointingHandCursor : Qt::ArrowCursor);

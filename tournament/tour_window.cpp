@@ -83,6 +83,8 @@ TFormTournament::TFormTournament(TOnlineClub& club, TTourLink& link, TSettings& 
       SeatButtons[static_cast<size_t>(k - 1)][static_cast<size_t>(seat - 1)] = b;
     }
   }
+  grid->setColumnStretch(1, 1);
+  grid->setColumnStretch(2, 1);
   middle->addLayout(grid, 1);
   // My results.
   auto* panel = new QGridLayout;

@@ -66,7 +66,7 @@ class TTournamentTest : public TWindowFixture {
   Q_OBJECT
 
  private:
-  service::test::TServiceProcess Service;
+  std::unique_ptr<service::test::TServiceProcess> Service;
   std::string Base;
   int Port1 = 0;
   std::unique_ptr<TOtherPlayer> Boris;
@@ -98,8 +98,9 @@ class TTournamentTest : public TWindowFixture {
                                 "AccPath={enc:/AccountService}#\nStatPath={enc:/StatsService}#\n"));
     Port1 = zembra::test::FreePortBlock();
     QVERIFY(Port1 > 0);
-    QVERIFY(Service.Start(data.toStdString(), "", {"--tour-port", std::to_string(Port1)}));
-    Base = "http://127.0.0.1:" + std::to_string(Service.Port());
+    Service = std::make_unique<service::test::TServiceProcess>();
+    QVERIFY(Service->Start(data.toStdString(), "", {"--tour-port", std::to_string(Port1)}));
+    Base = "http://127.0.0.1:" + std::to_string(Service->Port());
     Member("Anna");
     Member("Boris");
     InstallClub();
@@ -182,6 +183,7 @@ class TTournamentTest : public TWindowFixture {
   void cleanup() {
     FixtureCleanup();
     Boris.reset();
+    Service.reset();
   }
 
   void aWholeMatchAtATableIsPlayedCountedAndBackToTheTables() {

@@ -41,7 +41,7 @@ pactl set-default-sink zembra
 # in it); its address in $address. Started in this shell, so that the
 # cleanup ends it.
 start_service() {
-  "$service" --listen 127.0.0.1:0 --data "$1" --ftp-port 0 --log "$1/service.log" >"$1/out" 2>&1 &
+  "$service" --listen 127.0.0.1:0 --data "$1" --ftp-port 0 --radio-port 0 --tour-port 0 --log "$1/service.log" >"$1/out" 2>&1 &
   pids="$pids $!"
   for _ in $(seq 1 50); do grep -q "listening on" "$1/out" 2>/dev/null && break; sleep 0.1; done
   address=$(sed -n 's/^listening on .*:\([0-9]*\)$/http:\/\/127.0.0.1:\1/p' "$1/out" | head -n 1)

@@ -42,7 +42,7 @@ sox -n -r 44100 -c 2 "$run/tune.wav" synth 1 pluck C4 pluck E4 : synth 1 pluck E
   synth 1 pluck G3 pluck B3 : synth 1 pluck C4 pluck E4 gain -3
 lame --quiet -b 128 "$run/tune.wav" "$run/club/musik/Probe~Tune.mp3"
 port=$(/usr/bin/python3 -c 'import socket; s=socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])')
-"$service" --listen 127.0.0.1:0 --data "$run/club" --ftp-port 0 --radio-port "$port" --log "$run/club/service.log" \
+"$service" --listen 127.0.0.1:0 --data "$run/club" --ftp-port 0 --radio-port "$port" --tour-port 0 --log "$run/club/service.log" \
   >"$run/club/out" 2>&1 &
 pids="$pids $!"
 # The station is on the air once its mount answers with audio.

@@ -42,7 +42,8 @@ class PhotoStore(unittest.TestCase):
         self.ftp_port = free_port()
         self.proc = subprocess.Popen(
             [SERVICE, "--listen", "127.0.0.1:0", "--data", self.data, "--log", os.path.join(self.data, "log"),
-             "--ftp-port", str(self.ftp_port), "--ftp-user", USER, "--ftp-password", PASSWORD],
+             "--ftp-port", str(self.ftp_port), "--ftp-user", USER, "--ftp-password", PASSWORD,
+             "--radio-port", "0", "--tour-port", "0"],
             stdout=subprocess.PIPE, text=True)
         line = self.proc.stdout.readline()
         self.assertTrue(line.startswith("listening on "), line)

@@ -26,6 +26,12 @@ class TServiceProcess {
   // Starts the service and waits for its "listening on" line; false when it
   // exited instead (ExitCode() tells how).
   bool Start(const std::string& data, const std::string& database, std::vector<std::string> extra = {}) {
+    // A service this object started before goes first: none is left behind.
+    if (Pid_ > 0) {
+      kill(Pid_, SIGKILL);
+      waitpid(Pid_, nullptr, 0);
+      Pid_ = 0;
+    }
     int out[2];
     if (pipe(out) != 0) return false;
     std::vector<std::string> args = {ZEMBRA_SERVICE_BIN, "--listen", "127.0.0.1:0", "--data", data,

@@ -25,6 +25,8 @@
 #include "app/table_painter.h"
 #include "records/options_dialog.h"
 #include "records/speed_dialog.h"
+#include "tournament/tour_link.h"
+#include "tournament/tour_window.h"
 #include "online/account_window.h"
 #include "online/passport_window.h"
 #include "online/submit_window.h"
@@ -428,6 +430,79 @@ void ShootMusic(const QString& dir, const QString& base) {
   w.close();
 }
 
+// The tournament window against the service at base (its game ports on),
+// Boris already at table 2; and the table with the move clock beside each
+// side.
+void ShootTournament(const QString& dir, const QString& base) {
+  const std::string b = base.toStdString();
+  const TServiceClient direct({b + "/AccountService", b + "/RecordsService", b + "/StatsService", b + "/TourService"});
+  for (const char* nick : {"Anna", "Boris"}) {
+    TOrvUser u;
+    u.Nick = nick;
+    u.Pw = std::string("pw") + nick;
+    u.City = "Tver";
+    u.Country1 = "Russia";
+    u.Country2 = "1-001";
+    u.Sex = "W";
+    u.EMail = std::string(nick) + "@example.org";
+    AccountRegister(direct.Transport(), u);  // there already on a second run
+  }
+  TOrvClient boris;
+  boris.Nick = "Boris";
+  boris.Country = "Russia";
+  boris.City = "Tver";
+  boris.Sex = "M";
+  boris.IP = "10.0.0.2";
+  TourSeat(direct.Transport(), 1, 2, TSeatRequest::Take, boris);
+  for (int design : {2, 4}) {
+    TSettings s;
+    s.AuxPictureDesign = design == 4;
+    TOnlineClub club(b + "/RecordsService", b + "/StatsService", QDir::tempPath());
+    club.StartUp(true, {});
+    QElapsedTimer t;
+    t.start();
+    do WaitMs(50);
+    while (club.Busy() && t.elapsed() < 5000);
+    club.WithAccount([](const TPost& post, TAccount& a) { LoginAccount(post, a, "Anna", "pwAnna"); });
+    t.restart();
+    do WaitMs(50);
+    while (club.Busy() && t.elapsed() < 5000);
+    TTourLink link;
+    TFormTournament window(club, link, s, QStringLiteral(ZEMBRA_PACK_DIR), nullptr);
+    window.show();
+    t.restart();
+    do WaitMs(50);
+    while ((club.Busy() || !window.ServerOn()) && t.elapsed() < 8000);
+    WaitMs(100);
+    window.grab().save(QStringLiteral("%1/tournament-design%2.png").arg(dir).arg(design));
+  }
+  TourSeat(direct.Transport(), 1, 2, TSeatRequest::Clear, TOrvClient{});
+  // The move clock, on a table of the program's own.
+  TMainWindow w;
+  w.ClubAtStart = false;
+  w.SetProgramFolder(QDir::tempPath());
+  w.RunModal = [](QDialog& d) {
+    if (auto* login = qobject_cast<TLoginDialog*>(&d)) {
+      login->Confirm();
+      return login->result();
+    }
+    return int(QDialog::Accepted);
+  };
+  w.show();
+  w.Options().FlyCards = false;
+  w.EndIntro();
+  w.SetWindowSize(4);
+  w.StartMatch(6);
+  w.ContinueClick();
+  w.MutableView().ClockOwner = 2;
+  w.MutableView().ClockSeconds = 19;
+  Save(w, dir, 4, "tournament-clock-player");
+  w.MutableView().ClockOwner = 1;
+  w.MutableView().ClockSeconds = 5;
+  Save(w, dir, 4, "tournament-clock-opponent");
+  w.AskYesNo = [](const QString&, const QString&) { return true; };
+}
+
 void InstallClub() {
   for (const char* name : {zembra::kClubFileName, zembra::kNetClubFileName})
     zembra::InstallClubFile((QDir::tempPath() + QLatin1Char('/') + QLatin1String(name)).toStdString());
@@ -581,6 +656,11 @@ int main(int argc, char** argv) {
     // "online=BASEURL": the online club's windows against that service.
     if (QString::fromLocal8Bit(argv[i]).startsWith(QStringLiteral("online="))) {
       ShootOnline(dir, QString::fromLocal8Bit(argv[i] + 7));
+      return 0;
+    }
+    // "tournament=BASEURL": the tournament window and the move clock.
+    if (QString::fromLocal8Bit(argv[i]).startsWith(QStringLiteral("tournament="))) {
+      ShootTournament(dir, QString::fromLocal8Bit(argv[i] + 11));
       return 0;
     }
     // "radio=PACKDIR": the radio on the menu's shelf and the radio window.
