@@ -13,6 +13,7 @@
 #include "resources/text.h"
 #include "tournament/tour_link.h"
 #include "tournament/tour_seat.h"
+#include "tournament/tour_top_ten.h"
 #include "tournament/tour_window.h"
 
 namespace zembra {
@@ -30,8 +31,15 @@ void TMainWindow::ShowTournament() {
   window.PlaySound = [this](const char* name) { PlaySound(name); };
   window.ShowMessage = [this](const QString& text) { ShowMessage(text); };
   window.OpenTopTen = [this, &window] {
-    TFormWorldTopTen top(*OnlineClub, Settings, Folder, PackLoadable(Folder.toStdString(), kPackGraphics), 5, &window);
-    RunModal(top);
+    // The full look shows the tournament among the world's tables; without
+    // the graphics pack it has a window of its own.
+    if (PackLoadable(Folder.toStdString(), kPackGraphics)) {
+      TFormWorldTopTen top(*OnlineClub, Settings, Folder, true, 5, &window);
+      RunModal(top);
+    } else {
+      TFormTourTopTen top(*OnlineClub, window.Me(), Settings, Folder, &window);
+      RunModal(top);
+    }
   };
   RunModal(window);
   if (!window.FirstDeal()) {

@@ -20,7 +20,11 @@
 #include "resources/text.h"
 #include "tournament/tour_link.h"
 #include "tournament/tour_seat.h"
+#include "tournament/tour_top_ten.h"
 #include "tournament/tour_window.h"
+#include <QLabel>
+#include <QRadioButton>
+#include <QTableWidget>
 #include "window_fixture.h"
 
 using namespace zembra;
@@ -233,6 +237,41 @@ class TTournamentTest : public TWindowFixture {
     QCOMPARE(kon, 1);
     QVERIFY(score > 0);
     QCOMPARE(rating, 1516);
+  }
+
+  // The tournament top ten of the look without the graphics pack: the
+  // order switch remembered, the player's place as a medal, "No Connect"
+  // from a dead club.
+  void theTournamentTopTenWindow() {
+    OpenAndSit();
+    if (QTest::currentTestFailed()) return;
+    PlayOn(20000);
+    QTest::mouseClick(Win->ExitButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(Win->MenuShown() && TourWindows == 2, 10000);
+    int score = 0, kon = 0, rating = 0;
+    const TServiceClient direct = Direct();
+    QVERIFY(TourReadRating(direct.Transport(), "Anna", &score, &kon, &rating));
+    TOrvClient me;
+    me.Score = score;
+    me.Kon = kon;
+    me.Rating = rating;
+    TFormTourTopTen::LastOrder = 0;
+    {
+      TFormTourTopTen top(*Win->Club(), me, Win->Options(), Win->ProgramFolder(), nullptr);
+      QTRY_VERIFY_WITH_TIMEOUT(!Win->Club()->Busy() && top.Rows->rowCount() == 2, 10000);
+      top.Orders[2]->setChecked(true);  // games: both played one
+      QTRY_VERIFY_WITH_TIMEOUT(!Win->Club()->Busy() && top.Rows->item(0, 5), 10000);
+      QCOMPARE(top.Rows->item(0, 5)->text(), QStringLiteral("1"));
+      QVERIFY(!top.Medal->pixmap().isNull());  // first in games, with the other
+      QCOMPARE(top.Medal->accessibleName(), Row(161) + QStringLiteral(": 1"));
+    }
+    QCOMPARE(TFormTourTopTen::LastOrder, 2);
+    Service.reset();
+    TFormTourTopTen dead(*Win->Club(), me, Win->Options(), Win->ProgramFolder(), nullptr);
+    QVERIFY(dead.Orders[2]->isChecked());
+    QTRY_VERIFY_WITH_TIMEOUT(!Win->Club()->Busy() && dead.Rows->item(0, 3), 15000);
+    QCOMPARE(dead.Rows->item(0, 3)->text(), QStringLiteral("No Connect"));
+    QVERIFY(dead.Medal->pixmap().isNull() && dead.PlaceText->text().isEmpty());
   }
 
   void thePlayersOwnClockRunsOut() {
