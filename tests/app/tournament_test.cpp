@@ -6,6 +6,9 @@
 // and the window returns to the tables. The other player leaving, and the
 // player's own clock running out, end it as the tournament says.
 #include <QDir>
+#include <QSignalSpy>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QPushButton>
 
 #include "../service/free_ports.h"
@@ -272,6 +275,36 @@ class TTournamentTest : public TWindowFixture {
     QTRY_VERIFY_WITH_TIMEOUT(!Win->Club()->Busy() && dead.Rows->item(0, 3), 15000);
     QCOMPARE(dead.Rows->item(0, 3)->text(), QStringLiteral("No Connect"));
     QVERIFY(dead.Medal->pixmap().isNull() && dead.PlaceText->text().isEmpty());
+  }
+
+  // The game connection on its own: it names its seat; several frames in
+  // one read come in order, a frame split over two reads waits for its
+  // rest; a deal that is no deal ends the game as a lost connection.
+  void theConnectionTakesFramesHoweverTheyCome() {
+    QTcpServer server;
+    QVERIFY(server.listen(QHostAddress::LocalHost, 0));
+    TTourLink link;
+    QSignalSpy cards(&link, &TTourLink::CardArrived), presses(&link, &TTourLink::ContinueArrived),
+        chats(&link, &TTourLink::ChatArrived), lost(&link, &TTourLink::Lost), left(&link, &TTourLink::OpponentLeft);
+    link.Connect(QStringLiteral("127.0.0.1"), server.serverPort(), 2);
+    QTRY_VERIFY(server.hasPendingConnections());
+    QTcpSocket* peer = server.nextPendingConnection();
+    QTRY_VERIFY(peer->bytesAvailable() >= 20);
+    QCOMPARE(peer->read(20), QByteArray("connect2###########2"));
+    QCOMPARE(link.Phase(), TTourPhase::Connected);
+    const std::string three = TourFrame(CardMessage(*CardFromAscii("As")), 1) + TourFrame("xslit", 1) + TourFrame("sHi", 1);
+    const std::string split = TourFrame("a", 1);
+    peer->write((three + split.substr(0, 7)).c_str());
+    QTRY_COMPARE(chats.size(), 1);
+    QCOMPARE(cards.size(), 1);
+    QCOMPARE(presses.size(), 1);
+    QCOMPARE(chats[0][0].toString(), QStringLiteral("Hi"));
+    QCOMPARE(chats[0][1].toInt(), 1);
+    QCOMPARE(left.size(), 0);
+    peer->write(split.substr(7).c_str());
+    QTRY_COMPARE(left.size(), 1);
+    peer->write(("b" + std::string(123, 'x')).c_str());
+    QTRY_COMPARE(lost.size(), 1);
   }
 
   void thePlayersOwnClockRunsOut() {
