@@ -24,6 +24,7 @@
 #include "online/service_client.h"
 #include "free_ports.h"
 #include "service_fixture.h"
+#include "tournament/scripted_player.h"
 #include "tournament/tour_frames.h"
 
 namespace zembra::service::test {
@@ -62,79 +63,22 @@ class TSocket {
   int Fd = -1;
 };
 
-// A player's side as the program keeps it: its own copy of the game, the
-// deals from the server, the opponent's cards applied, its own card
-// chosen as the first it may play.
+// A player's side as the program keeps it, on a socket of its own.
 struct TPlayer {
-  int Seat;
   TSocket Socket;
   TFrameReader Reader{true};
-  TGame G;
-  bool Over = false, HeardLeft = false;
+  TScriptedTourPlayer P;
 
-  TPlayer(int seat, int port) : Seat(seat), Socket(port) {}
-
-  void Take(const std::string& msg) {
-    if (msg[0] == 'b') {
-      const auto deal = ReadDealMessage(msg);
-      ASSERT_TRUE(deal);
-      TDealOptions o;
-      o.Kind = TDealKind::Tournament;
-      o.ContinueMatch = G.Deal.InDeal || G.Match.DealNo > 0;
-      o.Deck = &deal->Deck;
-      o.TournamentSeat2 = Seat == 2;
-      DealCards(G, o);
-      Continue(G);  // play starts
-      return;
-    }
-    const std::string text = FrameText(msg);
-    if (text.starts_with("hhod")) {
-      const auto card = ReadCardMessage(msg.substr(0, 6));
-      ASSERT_TRUE(card);
-      const int slot = SlotOf(G.Deal, 1, *card);
-      ASSERT_GT(slot, 0) << "the opponent's card is in its hand in my copy";
-      ASSERT_EQ(PlayCard(G, 1, slot), TMoveVerdict::Ok);
-      Settle();
-    } else if (text == "a") {
-      HeardLeft = true;
-    }
-  }
-
-  // Collects, scores, asks for the next deal, sums up.
-  void Settle() {
-    for (int guard = 0; guard < 6; ++guard) {
-      const uint8_t t = G.Deal.TurnState;
-      if (t == kTurnTrickComplete || t == kTurnDealOver) {
-        Continue(G);
-      } else if (t == kTurnMatchContinues) {
-        Socket.Send(TourFrame("bnext", Seat));
-        G.Deal.TurnState = 0;  // waits for the deal
-        return;
-      } else if (t == kTurnMatchOver) {
-        if (!G.Match.MatchClosed) Continue(G);
-        Over = true;
-        return;
-      } else {
-        return;
-      }
-    }
-  }
-
-  void Move() {
-    TDealState& d = G.Deal;
-    if (!d.InDeal || d.TurnState != kTurnPlayer2) return;
-    for (int s = 1; s <= d.HandCount[2]; ++s) {
-      if (CheckMove(d, 2, s) != TMoveVerdict::Ok) continue;
-      const TCardCode c = d.Hand[2][s];
-      ASSERT_EQ(PlayCard(G, 2, s), TMoveVerdict::Ok);
-      Socket.Send(TourFrame(CardMessage(c), Seat));
-      Settle();
-      return;
-    }
-  }
+  TPlayer(int seat, int port) : Socket(port), P(seat) {}
+  const TGame& G() const { return P.Game(); }
+  bool Over() const { return P.Over(); }
+  int Seat() const { return P.SeatNumber(); }
 
   void Poll(int ms) {
-    for (const std::string& m : Reader.Push(Socket.Read(ms))) Take(m);
+    for (const std::string& m : Reader.Push(Socket.Read(ms))) ASSERT_TRUE(P.Take(m)) << m;
+  }
+  void Move() {
+    for (const std::string& frame : P.Act()) Socket.Send(frame);
   }
 };
 
@@ -205,17 +149,17 @@ TEST_F(TourGameTest, AWholeMatchAtATableIsRefereedAndCounted) {
   ASSERT_TRUE(anna.Socket.Ok && boris.Socket.Ok);
   anna.Socket.Send(TourFrame("connect1", 1));
   boris.Socket.Send(TourFrame("connect2", 2));
-  for (int step = 0; step < 4000 && !(anna.Over && boris.Over); ++step) {
+  for (int step = 0; step < 4000 && !(anna.Over() && boris.Over()); ++step) {
     anna.Poll(5);
     boris.Poll(5);
     anna.Move();
     boris.Move();
     if (::testing::Test::HasFatalFailure()) return;
   }
-  ASSERT_TRUE(anna.Over && boris.Over);
+  ASSERT_TRUE(anna.Over() && boris.Over());
   // Both copies agree with each other.
-  EXPECT_EQ(anna.G.Match.MatchResult, -boris.G.Match.MatchResult);
-  const int annaResult = anna.G.Match.MatchResult;
+  EXPECT_EQ(anna.G().Match.MatchResult, -boris.G().Match.MatchResult);
+  const int annaResult = anna.G().Match.MatchResult;
   int score = 0, kon = 0, rating = 0;
   for (int i = 0; i < 50 && kon == 0; ++i) {
     ASSERT_TRUE(TourReadRating(client.Transport(), "Anna", &score, &kon, &rating));
@@ -241,20 +185,20 @@ TEST_F(TourGameTest, ACardThatCannotBePlayedLosesTheMatch) {
   TPlayer anna(1, Port1 + 6), boris(2, Port1 + 6);
   anna.Socket.Send(TourFrame("connect1", 1));
   boris.Socket.Send(TourFrame("connect2", 2));
-  for (int i = 0; i < 100 && !(anna.G.Deal.InDeal && boris.G.Deal.InDeal); ++i) {
+  for (int i = 0; i < 100 && !(anna.G().Deal.InDeal && boris.G().Deal.InDeal); ++i) {
     anna.Poll(20);
     boris.Poll(20);
   }
-  ASSERT_TRUE(anna.G.Deal.InDeal && boris.G.Deal.InDeal);
+  ASSERT_TRUE(anna.G().Deal.InDeal && boris.G().Deal.InDeal);
   // The seat not to move plays anyway.
-  TPlayer& idle = anna.G.Deal.TurnState == kTurnPlayer2 ? boris : anna;
+  TPlayer& idle = anna.G().Deal.TurnState == kTurnPlayer2 ? boris : anna;
   TPlayer& other = &idle == &anna ? boris : anna;
-  idle.Socket.Send(TourFrame(CardMessage(idle.G.Deal.Hand[2][1]), idle.Seat));
-  for (int i = 0; i < 100 && !other.HeardLeft; ++i) other.Poll(20);
-  EXPECT_TRUE(other.HeardLeft);
+  idle.Socket.Send(TourFrame(CardMessage(idle.G().Deal.Hand[2][1]), idle.Seat()));
+  for (int i = 0; i < 100 && !other.P.HeardLeft(); ++i) other.Poll(20);
+  EXPECT_TRUE(other.P.HeardLeft());
   const TServiceClient client = Client();
   int score = 0, kon = 0, rating = 0;
-  const char* winner = other.Seat == 1 ? "Anna" : "Boris";
+  const char* winner = other.Seat() == 1 ? "Anna" : "Boris";
   for (int i = 0; i < 50 && kon == 0; ++i) {
     ASSERT_TRUE(TourReadRating(client.Transport(), winner, &score, &kon, &rating));
     if (kon == 0) std::this_thread::sleep_for(std::chrono::milliseconds(100));
