@@ -51,6 +51,7 @@ class TFormTournament : public TAuxDialog {
   int MyTable() const { return Table; }
   int MySeat() const { return Seat; }
   bool ServerOn() const { return On; }
+  int PortOfTable(int table) const { return PortBase + table; }
 
   std::array<std::array<QPushButton*, 2>, 10> SeatButtons{};
   QLabel *Greeting = nullptr, *ServerIcon = nullptr;

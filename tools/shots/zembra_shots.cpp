@@ -26,6 +26,11 @@
 #include "records/options_dialog.h"
 #include "records/speed_dialog.h"
 #include "tournament/tour_link.h"
+#include "tournament/tour_seat.h"
+#include "match/autoplay.h"
+#include "match/seats.h"
+#include "online/account.h"
+#include "records/file_store.h"
 #include "tournament/tour_window.h"
 #include "online/account_window.h"
 #include "online/passport_window.h"
@@ -477,30 +482,86 @@ void ShootTournament(const QString& dir, const QString& base) {
     window.grab().save(QStringLiteral("%1/tournament-design%2.png").arg(dir).arg(design));
   }
   TourSeat(direct.Transport(), 1, 2, TSeatRequest::Clear, TOrvClient{});
-  // The move clock, on a table of the program's own.
+  // A match in progress: Anna in the window at seat 1 of table 4, Boris at
+  // seat 2 as another program's match on its own connection.
+  QTemporaryDir folder;
+  const QString game = folder.path() + QStringLiteral("/game");
+  QDir().mkpath(game);
+  WriteFileAtomically((folder.path() + QStringLiteral("/") + QLatin1String(kUserFileName)).toStdString(),
+                      UserFileText({"Anna", EncipherPassword("pwAnna")}));
+  for (const char* name : {zembra::kClubFileName, zembra::kNetClubFileName})
+    zembra::InstallClubFile((game + QLatin1Char('/') + QLatin1String(name)).toStdString());
+  TGame borisGame;
+  TTourLink borisLink;
+  TFirstLegalSeat borisOwn;
+  TTourSeat borisRemote(TTourSends{[&](TCardCode c) { borisLink.SendCard(c); }, [&] { borisLink.SendContinue(); },
+                                   [&] { borisLink.SendNextDeal(); }});
+  TMatchSetup setup;
+  setup.Mode = TMatchMode::Tournament;
+  setup.TournamentSeat = 2;
+  TMatchController borisMatch(borisGame, setup, borisRemote, borisOwn);
+  borisMatch.Start();
+  QObject::connect(&borisLink, &TTourLink::DealArrived,
+                   [&](const TDuelDeal& d) { borisMatch.ReceiveDeal(d.Deck, d.SenderFirstLeader, d.Target); });
+  QObject::connect(&borisLink, &TTourLink::CardArrived, [&](TCardCode c) { borisMatch.SubmitCard(1, c); });
+  QObject::connect(&borisLink, &TTourLink::ContinueArrived, [&] { borisMatch.PeerAcknowledged(); });
   TMainWindow w;
   w.ClubAtStart = false;
-  w.SetProgramFolder(QDir::tempPath());
-  w.RunModal = [](QDialog& d) {
-    if (auto* login = qobject_cast<TLoginDialog*>(&d)) {
-      login->Confirm();
-      return login->result();
+  w.SetProgramFolder(game);
+  w.ShowMessage = [](const QString&) {};  // the other player leaving at the end
+  w.RunModal = [&](QDialog& d) {
+    if (auto* t = qobject_cast<TFormTournament*>(&d)) {
+      QElapsedTimer tt;
+      tt.start();
+      while ((w.Club()->Busy() || !t->ServerOn()) && tt.elapsed() < 8000) WaitMs(50);
+      t->SeatClick(4, 1);
+      while (t->MyTable() != 4 && tt.elapsed() < 12000) WaitMs(50);
+      TourSeat(direct.Transport(), 2, 4, TSeatRequest::Take, boris);
+      borisLink.Connect(QStringLiteral("127.0.0.1"), static_cast<quint16>(t->PortOfTable(4)), 2);
+      while (!t->FirstDeal() && tt.elapsed() < 20000) WaitMs(50);
+      return t->FirstDeal() ? int(QDialog::Accepted) : int(QDialog::Rejected);
     }
     return int(QDialog::Accepted);
   };
   w.show();
   w.Options().FlyCards = false;
+  w.Options().TopTenAddress = b + "/RecordsService";
+  w.Options().StatsAddress = b + "/StatsService";
   w.EndIntro();
   w.SetWindowSize(4);
-  w.StartMatch(6);
-  w.ContinueClick();
-  w.MutableView().ClockOwner = 2;
-  w.MutableView().ClockSeconds = 19;
-  Save(w, dir, 4, "tournament-clock-player");
-  w.MutableView().ClockOwner = 1;
-  w.MutableView().ClockSeconds = 5;
-  Save(w, dir, 4, "tournament-clock-opponent");
+  w.StartClub();
+  QElapsedTimer t;
+  t.start();
+  while (w.Club()->Busy() && t.elapsed() < 8000) WaitMs(50);
+  w.ShowTournament();
+  TDealState& d = w.GameState().Deal;
+  bool shotOpponent = false, shotPlayer = false;
+  t.restart();
+  for (int step = 0; step < 3000 && !(shotOpponent && shotPlayer) && t.elapsed() < 60000; ++step) {
+    while (StepAutomatically(borisMatch)) {
+    }
+    WaitMs(10);
+    if (w.TableBusy() || !d.InDeal) continue;
+    w.TourClockTick();  // the clock moves on; a second a step in the picture
+    if (w.TourClockOwner() == 1 && !shotOpponent && d.PlayedPos > 3) {
+      Save(w, dir, 4, "tournament-match-opponent-to-move");
+      shotOpponent = true;
+      continue;
+    }
+    if (d.TurnState == kTurnPlayer2) {
+      if (!shotPlayer && d.PlayedPos > 5) {
+        for (int i = 0; i < 20; ++i) w.TourClockTick();
+        Save(w, dir, 4, "tournament-match-player-to-move");
+        shotPlayer = true;
+      }
+      PlayerMove(w);
+    } else if (w.ContinueButton()->isEnabled()) {
+      w.ContinueClick();
+    }
+  }
   w.AskYesNo = [](const QString&, const QString&) { return true; };
+  borisLink.SendLeave();
+  WaitMs(300);
 }
 
 void InstallClub() {
