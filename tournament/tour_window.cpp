@@ -246,11 +246,14 @@ void TFormTournament::ShowTables() {
 }
 
 void TFormTournament::SeatClick(int table, int seat) {
-  if (Club.Busy()) return;
+  // One seat request at a time; the club's other reads queue before it.
+  if (SeatPending) return;
   if (table == Table && seat == Seat) {
     // Leaving the own seat.
+    SeatPending = true;
     Club.Request<int>([table, seat](const TPost& post) { return TourSeat(post, seat, table, TSeatRequest::Leave, Nobody()); },
                       [this](int result) {
+                        SeatPending = false;
                         if (result != 0) {
                           PlaySound("WWrongs");
                           return;
@@ -268,6 +271,7 @@ void TFormTournament::SeatClick(int table, int seat) {
   const TOrvClient me = MyClient;
   const std::string server = ServerAddress;
   const bool operatorNick = MyClient.Nick == kTourOperatorNick;
+  SeatPending = true;
   Club.Request<int>(
       [table, seat, me, server, operatorNick](const TPost& post) {
         if (seat == 2) {
@@ -278,6 +282,7 @@ void TFormTournament::SeatClick(int table, int seat) {
         return TourSeat(post, seat, table, TSeatRequest::Take, me);
       },
       [this, table, seat](int result) {
+        SeatPending = false;
         if (result == -1) {
           ShowMessage(Row(1050));
           return;

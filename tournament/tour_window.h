@@ -70,7 +70,7 @@ class TFormTournament : public TAuxDialog {
   TTourLink& Link;
   TOrvClient MyClient;
   std::array<TOrvTable, 10> Tables{};
-  bool On = false, Read = false, InfoRead = false, Error = false;
+  bool On = false, Read = false, InfoRead = false, Error = false, SeatPending = false;
   std::string ServerAddress = "127.0.0.1";
   int PortBase = 0;  // table k on PortBase + k
   int Table = 0, Seat = 0;

@@ -20,6 +20,7 @@
 #include "online/requests.h"
 #include "online/service_client.h"
 #include "records/file_store.h"
+#include "records/history_file.h"
 #include "resources/text.h"
 #include "tournament/tour_link.h"
 #include "tournament/tour_seat.h"
@@ -305,6 +306,119 @@ class TTournamentTest : public TWindowFixture {
     QTRY_COMPARE(left.size(), 1);
     peer->write(("b" + std::string(123, 'x')).c_str());
     QTRY_COMPARE(lost.size(), 1);
+  }
+
+  // Two game windows in one test, as two copies of the program: Anna at
+  // seat 1, Boris at seat 2, both playing through their tables; both
+  // histories hold the match, both tournament records are counted.
+  void twoWindowsPlayAMatch() {
+    OpenAndSit();  // Anna's window, seat 1 of table 3, with Boris's program
+    if (QTest::currentTestFailed()) return;
+    // Boris's program leaves; Boris comes back as a window at table 5.
+    Boris.reset();
+    QTRY_VERIFY_WITH_TIMEOUT(Win->ExitButton()->isEnabled(), 10000);
+    QCOMPARE(Messages.size(), 1);  // "Player Boris interrupted the game!"
+    Messages.clear();
+    QTest::mouseClick(Win->ExitButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(Win->MenuShown() && TourWindows == 2, 10000);
+    const QString borisRoot = FolderPath() + "/boris";
+    const QString borisGame = borisRoot + "/game";
+    QVERIFY(QDir().mkpath(borisGame));
+    for (const char* name : {kClubFileName, kNetClubFileName})
+      QVERIFY(QFile::copy(FolderPath() + "/" + name, borisGame + "/" + name));
+    QVERIFY(WriteFileAtomically((borisRoot + "/" + kUserFileName).toStdString(),
+                                UserFileText({"Boris", EncipherPassword("pwBoris")})));
+    TMainWindow boris;
+    boris.ClubAtStart = false;
+    boris.SetProgramFolder(borisGame);
+    boris.ShowMessage = [this](const QString& text) { Messages << QStringLiteral("Boris: ") + text; };
+    boris.AskYesNo = [](const QString&, const QString&) { return true; };
+    int borisWindows = 0;
+    TFormTournament* annaTables = nullptr;
+    auto borisSits = [&](TFormTournament* t) {
+      QTRY_VERIFY_WITH_TIMEOUT(!boris.Club()->Busy() && annaTables && annaTables->MyTable() == 5, 10000);
+      QTRY_VERIFY_WITH_TIMEOUT(!boris.Club()->Busy() && t->ServerOn(), 10000);
+      t->RefreshTables();
+      QTRY_VERIFY_WITH_TIMEOUT(t->SeatButtons[4][1]->isEnabled(), 10000);
+      t->SeatClick(5, 2);
+      QTRY_VERIFY_WITH_TIMEOUT(t->MyTable() == 5, 10000);
+      QTRY_VERIFY2_WITH_TIMEOUT(t->FirstDeal().has_value(), qPrintable(Messages.join(QLatin1Char('|')) + QStringLiteral(" phase %1").arg(int(boris.TournamentLink()->Phase()))), 10000);
+    };
+    boris.RunModal = [&](QDialog& d) {
+      auto* t = qobject_cast<TFormTournament*>(&d);
+      if (!t) return int(QDialog::Accepted);
+      if (++borisWindows > 1) return int(QDialog::Rejected);
+      borisSits(t);
+      return int(t->FirstDeal() ? QDialog::Accepted : QDialog::Rejected);
+    };
+    boris.show();
+    boris.Options().FlyCards = false;
+    boris.Options().TopTenAddress = Base + "/RecordsService";
+    boris.Options().StatsAddress = Base + "/StatsService";
+    boris.EndIntro();
+    boris.StartClub();
+    QTRY_VERIFY_WITH_TIMEOUT(!boris.Club()->Busy(), 10000);
+    // Anna takes seat 1 of table 5 and waits; Boris's window then sits down.
+    TourWindows = 0;
+    auto annaSits = [&](TFormTournament* t) {
+      QTRY_VERIFY_WITH_TIMEOUT(!Win->Club()->Busy() && t->ServerOn(), 10000);
+      t->SeatClick(5, 1);
+      QTRY_VERIFY_WITH_TIMEOUT(t->MyTable() == 5, 10000);
+      annaTables = t;
+      boris.ShowTournament();  // the other copy, while this one waits at its tables
+      QTRY_VERIFY_WITH_TIMEOUT(t->FirstDeal().has_value(), 10000);
+      annaTables = nullptr;
+    };
+    Win->RunModal = [&](QDialog& d) {
+      auto* t = qobject_cast<TFormTournament*>(&d);
+      if (!t) return int(QDialog::Accepted);
+      if (++TourWindows > 1) return int(QDialog::Rejected);
+      annaSits(t);
+      return int(t->FirstDeal() ? QDialog::Accepted : QDialog::Rejected);
+    };
+    Win->ShowTournament();
+    QVERIFY(Win->PlayMode().Tournament() && boris.PlayMode().Tournament());
+    QCOMPARE(boris.PlayMode().TournamentSeat, 2);
+    // Both windows play their first card and press continue when they may.
+    for (int i = 0; i < 20000 && !(Win->ExitButton()->isEnabled() && boris.ExitButton()->isEnabled()); ++i) {
+      for (TMainWindow* w : {Win.get(), &boris}) {
+        TDealState& d = w->GameState().Deal;
+        if (w->TableBusy()) continue;
+        if (d.InDeal && d.TurnState == kTurnPlayer2) {
+          for (int slot = 1; slot <= d.HandCount[2]; ++slot) {
+            if (d.Leader == TLeader::Co && IsIllegalFollow(d, slot)) continue;
+            QTest::mouseClick(w->TableWidget(), Qt::LeftButton, {}, SlotCentre(*w, 2, slot));
+            break;
+          }
+        } else if (w->ContinueButton()->isEnabled()) {
+          QTest::mouseClick(w->ContinueButton(), Qt::LeftButton);
+        }
+      }
+      QTest::qWait(2);
+    }
+    QVERIFY2(Messages.isEmpty(), qPrintable(Messages.join(QLatin1Char('|'))));
+    QVERIFY(Win->GameState().Match.MatchClosed && boris.GameState().Match.MatchClosed);
+    const int annaResult = Win->GameState().Match.MatchResult;
+    QCOMPARE(boris.GameState().Match.MatchResult, -annaResult);
+    QTest::mouseClick(Win->ExitButton(), Qt::LeftButton);
+    QTest::mouseClick(boris.ExitButton(), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(Win->MenuShown() && boris.MenuShown(), 10000);
+    // Both histories hold a tournament entry; both records count two matches.
+    for (const QString& game : {FolderPath() + "/game", borisGame}) {
+      const std::string folder = (game + "/" + kHistoryFolder).toStdString();
+      const auto files = ListHistoryFiles(folder);
+      QVERIFY(!files.empty());
+      const auto rows = ReadHistoryRows(folder, files.back().Number);
+      QVERIFY(rows && !rows->empty());
+      QCOMPARE(QString::fromStdString(rows->back().Cells[6]), QStringLiteral("Tourney"));
+    }
+    const TServiceClient direct = Direct();
+    for (const char* nick : {"Anna", "Boris"}) {
+      int score = 0, kon = 0, rating = 0;
+      QVERIFY(TourReadRating(direct.Transport(), nick, &score, &kon, &rating));
+      QCOMPARE(kon, 2);
+    }
+    boris.close();
   }
 
   void thePlayersOwnClockRunsOut() {
