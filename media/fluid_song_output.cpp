@@ -4,9 +4,19 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "media/fluid_font_loader.h"
+#include "media/sound_font_view.h"
 
 namespace zembra {
 namespace {
+
+std::vector<unsigned char> FileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 // FluidSynth reports every step on the error stream; the song keeps quiet
 // unless the synthesizer itself fails.
@@ -27,6 +37,7 @@ TFluidSongOutput::~TFluidSongOutput() {
   Stop();
   if (Synth) delete_fluid_synth(Synth);
   if (Settings) delete_fluid_settings(Settings);
+  if (!FontName.empty()) ForgetFontView(FontName);
 }
 
 bool TFluidSongOutput::Open(const std::string& midiPath) {
@@ -47,7 +58,19 @@ bool TFluidSongOutput::Open(const std::string& midiPath) {
   fluid_settings_setint(Settings, "audio.periods", 4);
   fluid_settings_setstr(Settings, "audio.pulseaudio.media-role", "music");
   Synth = new_fluid_synth(Settings);
-  if (!Synth || fluid_synth_sfload(Synth, SoundFont.c_str(), 1) == FLUID_FAILED) return false;
+  if (!Synth) return false;
+  // The font through a window showing only the presets the song plays;
+  // when it cannot be trimmed, the whole font.
+  std::string font = SoundFont;
+  View = TSoundFontView::Make(SoundFont, SongPresets(FileBytes(midiPath)));
+  if (View) {
+    FontName = RegisterFontView(View);
+    if (fluid_sfloader_t* loader = NewFontViewLoader(Settings)) {
+      fluid_synth_add_sfloader(Synth, loader);
+      font = FontName;
+    }
+  }
+  if (fluid_synth_sfload(Synth, font.c_str(), 1) == FLUID_FAILED) return false;
   MidiPath = midiPath;
   // The first sound device now, off the window's thread; the later ones
   // open in a few milliseconds.
