@@ -9,6 +9,7 @@
 #include "resources/fonts.h"
 #include "app/main_window.h"
 #include "app/sound_media.h"
+#include "app/termination_watch.h"
 #include "resources/words.h"
 
 int main(int argc, char** argv) {
@@ -21,6 +22,9 @@ int main(int argc, char** argv) {
   QFile words(QStringLiteral(":/text/words.tsv"));
   if (words.open(QIODevice::ReadOnly)) zembra::Words().Load(words.readAll().toStdString());
   zembra::TMainWindow window;
+  // The session's end closes the program as Exit does.
+  zembra::TTerminationWatch termination;
+  QObject::connect(&termination, &zembra::TTerminationWatch::Requested, &window, &zembra::TMainWindow::Terminate);
   window.show();
   // Sound is set up once the first picture is on the screen.
   std::unique_ptr<zembra::TSoundMedia> sound;

@@ -596,13 +596,13 @@ void TMainWindow::closeEvent(QCloseEvent* e) {
     e->accept();
     return;
   }
-  if (TableBusy()) {
+  if (TableBusy() && !Terminating) {
     // Asked when the table has shown what it is showing.
     e->ignore();
     Inputs.push_back([this] { close(); });
     return;
   }
-  if (!CloseQuery()) {
+  if (!Terminating && !CloseQuery()) {
     e->ignore();
     return;
   }
@@ -614,6 +614,14 @@ void TMainWindow::closeEvent(QCloseEvent* e) {
     WriteOptionsFile();
   }
   e->accept();
+}
+
+void TMainWindow::Terminate() {
+  if (Terminating) return;
+  Terminating = true;
+  for (int i = 0; i < 16 && QApplication::activeModalWidget(); ++i) QApplication::activeModalWidget()->close();
+  close();
+  if (QuitProgram) QuitProgram();
 }
 
 void TMainWindow::showEvent(QShowEvent* e) {

@@ -6,6 +6,7 @@
 // arrives while the table is still showing earlier events waits its turn.
 #pragma once
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QPushButton>
 #include <QTimer>
@@ -63,6 +64,10 @@ class TMainWindow : public QWidget, private TSeat {
   void ChangeNameClick();
   // The close question; true when the window may close.
   bool CloseQuery();
+  // Closes the program at once, as Exit does but asking nothing: the
+  // session is ending. Open questions are closed unanswered.
+  void Terminate();
+  std::function<void()> QuitProgram = [] { QCoreApplication::quit(); };  // replaceable for tests
   void Timer1Tick();
 
   // --- input on the table ---
@@ -292,6 +297,7 @@ class TMainWindow : public QWidget, private TSeat {
   void ShowCycleEnd(const struct TCycleWindow& cycle);
   bool ClubBarred = false;
   bool StartFailed = false;
+  bool Terminating = false;
   std::string ProfilePassword;  // encoded, for the profile line
   QLabel* Panel4 = nullptr;
   // Recording deals as animated pictures.

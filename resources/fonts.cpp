@@ -1,14 +1,25 @@
 #include "resources/fonts.h"
 
+#include <QByteArray>
 #include <QFontDatabase>
+#include <QResource>
 #include <cmath>
 
 namespace zembra {
 
 void LoadBundledFonts() {
   for (const char* f : {":/fonts/ComicNeue-Regular.otf", ":/fonts/ComicNeue-Bold.otf",
-                        ":/fonts/LiberationMono-Regular.ttf", ":/fonts/LiberationMono-Bold.ttf"})
-    QFontDatabase::addApplicationFont(QString::fromLatin1(f));
+                        ":/fonts/LiberationMono-Regular.ttf", ":/fonts/LiberationMono-Bold.ttf"}) {
+    const QString path = QString::fromLatin1(f);
+    // Read where the program holds them, not copied: only the parts of a
+    // font that are drawn are ever paged in.
+    const QResource item(path);
+    if (item.isValid() && item.compressionAlgorithm() == QResource::NoCompression && item.data())
+      QFontDatabase::addApplicationFontFromData(
+          QByteArray::fromRawData(reinterpret_cast<const char*>(item.data()), static_cast<qsizetype>(item.size())));
+    else
+      QFontDatabase::addApplicationFont(path);
+  }
 }
 
 QString FamilyFor(const std::string& configuredName) {

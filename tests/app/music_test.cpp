@@ -11,7 +11,10 @@
 #include <QTcpServer>
 #include <QThread>
 
+#include <csignal>
+
 #include "../service/service_process.h"
+#include "app/termination_watch.h"
 #include "media/built_in_song.h"
 #include "media/online_player.h"
 #include "media/player_buttons.h"
@@ -290,6 +293,31 @@ class TMusicTest : public TWindowFixture {
     QVERIFY(Win->close());
     QCOMPARE(Song->Playing, false);
     QVERIFY(!QFile::exists(SongFile()));
+  }
+
+  // The desktop session ends (SIGTERM) in the middle of a deal: the
+  // program closes as Exit closes it, asking nothing: options written, the
+  // song stopped and its file gone.
+  void theSessionsEndClosesAsExitDoes() {
+    OpenWithMusic(DeadService());
+    WaitForSong();
+    Win->EndIntro();
+    StartNewPlayer();
+    bool asked = false, quit = false;
+    Win->AskYesNo = [&](const QString&, const QString&) { return asked = true; };
+    Win->QuitProgram = [&] { quit = true; };
+    const QString options = FolderPath() + "/Zembra.ini";
+    QFile::remove(options);
+    TTerminationWatch watch;
+    connect(&watch, &TTerminationWatch::Requested, Win.get(), &TMainWindow::Terminate);
+    QVERIFY(QFile::exists(SongFile()));
+    ::raise(SIGTERM);
+    QTRY_VERIFY_WITH_TIMEOUT(quit, 3000);
+    QVERIFY(!Win->isVisible());
+    QVERIFY(!asked);
+    QVERIFY(QFile::exists(options));
+    QVERIFY(!QFile::exists(SongFile()));
+    QCOMPARE(Song->Playing, false);
   }
 
   void aSongFileThatCannotBeWrittenIsReported() {
