@@ -54,7 +54,8 @@ std::string HolidayText(const THolidayRecord& r, int language, int year) {
   const int lang = language >= 0 && language < kLanguages ? language : 0;
   std::string text = r.Texts[lang];
   std::string extra;
-  if (r.Form == TDateForm::Anniversary) extra = AnniversaryText(year - r.Year, lang);
+  // A clock set before the event's first year shows no anniversary.
+  if (r.Form == TDateForm::Anniversary && year - r.Year >= 1) extra = AnniversaryText(year - r.Year, lang);
   if (const auto kind = HolidayKindName(r.Country, lang)) extra += (extra.empty() ? "" : ", ") + *kind;
   if (!extra.empty()) text += " (" + extra + ")";
   return text;

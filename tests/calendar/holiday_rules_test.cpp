@@ -82,6 +82,9 @@ TEST(HolidayRules, AnniversaryAndKindInEveryLanguage) {
   EXPECT_EQ(HolidayText(*victory, 5, 2025), "伟大卫国战争胜利日 (80周年, 俄罗斯节日)");
   // A language outside the table reads English.
   EXPECT_EQ(HolidayText(*victory, 12, 2025), HolidayText(*victory, 0, 2025));
+  // A clock set to the event's own year or before it: no anniversary.
+  for (int year : {1945, 1943})
+    EXPECT_EQ(HolidayText(*victory, 0, year), victory->Texts[0] + " (Russian Festival)") << year;
 }
 
 TEST(HolidayRules, EnglishOrdinals) {
