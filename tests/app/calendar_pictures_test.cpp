@@ -3,6 +3,8 @@
 // without the pack.
 #include "calendar/calendar_pictures.h"
 #include "calendar/calendar_plan.h"
+#include "calendar/holiday_record.h"
+#include "resources/pack_file.h"
 #include "test_pack.h"
 #include "window_fixture.h"
 
@@ -171,6 +173,20 @@ class CalendarPicturesTest : public TWindowFixture {
     QVERIFY(Win->CalendarPictures()->LeftPicture()->isHidden());
     QVERIFY(Win->CalendarPictures()->RightPicture()->isHidden());
     QVERIFY(Messages.isEmpty());
+  }
+
+  // The pack the builder draws holds every picture the calendar may ask
+  // for: the leaf, the twelve signs, the twelve animals and each holiday's.
+  void theBuiltPackHoldsEveryPicture() {
+    TPackReader pack(QStringLiteral(ZEMBRA_PACK_DIR), QStringLiteral("OrvCalendar01.dll"));
+    QVERIFY(pack.IsOpen());
+    QStringList names = {QStringLiteral("R_BASE")};
+    for (int s = 1; s <= 12; ++s) names << QString::fromStdString(ZodiacPicture(s));
+    for (const char* a : kAnimalPictures) names << QString::fromLatin1(a);
+    for (const THolidayRecord& r : HolidayTable()) names << QString::fromStdString(r.Picture);
+    names.removeDuplicates();
+    QVERIFY(names.size() > 50);
+    for (const QString& name : names) QVERIFY2(!pack.Picture(QStringLiteral("RCDATA"), name).isNull(), qPrintable(name));
   }
 };
 
