@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "records/file_store.h"
 #include "service/field_rules.h"
@@ -69,9 +70,24 @@ int THttpFront::Bind(const std::string& host, int port) {
   return bound;
 }
 
-bool THttpFront::Run() { return Server_->listen_after_bind(); }
+bool THttpFront::Run() {
+  if (Stopping_) {
+    Ended_ = true;
+    return true;
+  }
+  const bool served = Server_->listen_after_bind();
+  Ended_ = true;
+  return served;
+}
 
-void THttpFront::Stop() { Server_->stop(); }
+void THttpFront::Stop() {
+  Stopping_ = true;
+  // The server ignores a stop that comes before its loop runs (a signal
+  // just after start-up): wait for the loop, bounded, then stop it.
+  for (int i = 0; i < 5000 && !Server_->is_running() && !Ended_; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  Server_->stop();
+}
 
 void THttpFront::Routes() {
   httplib::Server& s = *Server_;

@@ -5,6 +5,7 @@
 // read time-outs keep slow or greedy clients from starving the others.
 #pragma once
 
+#include <atomic>
 #include <memory>
 #include <string>
 
@@ -36,6 +37,8 @@ class THttpFront {
   int Bind(const std::string& host, int port);
   // Serves until Stop(); false when serving could not start.
   bool Run();
+  // From any thread, also before Run() has begun serving: it then serves
+  // not at all, or stops as soon as it has begun.
   void Stop();
   // The tournament's requests; without it "/TourService" answers 404.
   void SetTour(TTourService* tour) { Tour_ = tour; }
@@ -48,6 +51,8 @@ class THttpFront {
   TRequestLog& Log_;
   THttpOptions Options_;
   std::unique_ptr<httplib::Server> Server_;
+  std::atomic<bool> Stopping_{false};
+  std::atomic<bool> Ended_{false};
   int ListenSocket_ = -1;
   TTourService* Tour_ = nullptr;
 };

@@ -81,6 +81,20 @@ class TServiceProcess {
     ExitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     return ExitCode_;
   }
+  // Waits at most timeoutMs; -1 when it is still running then.
+  int WaitFor(int timeoutMs) {
+    if (Pid_ <= 0) return ExitCode_;
+    for (int waited = 0; waited < timeoutMs; waited += 10) {
+      int status = 0;
+      if (waitpid(Pid_, &status, WNOHANG) == Pid_) {
+        Pid_ = -1;
+        ExitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        return ExitCode_;
+      }
+      usleep(10000);
+    }
+    return -1;
+  }
   int ExitCode() const { return ExitCode_; }
 
  private:

@@ -162,6 +162,20 @@ TEST_F(ServiceTest, StopsCleanlyAndKeepsItsData) {
   EXPECT_EQ(text.find("secret9"), std::string::npos);  // never a password
 }
 
+// A stop asked for the moment the service says it listens (a service
+// manager's quick restart) is not lost, however the threads are scheduled.
+TEST_F(ServiceTest, ASignalRightAfterStartUpStopsIt) {
+  Service_->Signal(SIGTERM);
+  ASSERT_EQ(Service_->Wait(), 0);
+  for (int round = 0; round < 15; ++round) {
+    TServiceProcess quick;
+    ASSERT_TRUE(quick.Start(Data_.string(), Database_)) << round;
+    quick.Signal(round % 2 ? SIGINT : SIGTERM);
+    EXPECT_EQ(quick.WaitFor(8000), 0) << round;
+  }
+  ASSERT_TRUE(StartService());
+}
+
 TEST_F(ServiceTest, ADatabaseFromANewerServiceIsNotTouched) {
   if (!Database_.empty()) GTEST_SKIP() << "shown on SQLite";
   Service_->Signal(SIGTERM);
