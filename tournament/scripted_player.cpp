@@ -82,4 +82,16 @@ std::vector<std::string> TScriptedTourPlayer::Act() {
   return out;
 }
 
+TOrvUser ScriptedMember(const std::string& nick, const std::string& sex) {
+  TOrvUser u;
+  u.Nick = nick;
+  u.Pw = "pw" + nick;
+  u.City = "Tver";
+  u.Country1 = "Russia";
+  u.Country2 = "1-001";
+  u.Sex = sex;
+  u.EMail = nick + "@example.org";
+  return u;
+}
+
 }  // namespace zembra

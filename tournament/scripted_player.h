@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/game.h"
+#include "online/orv_records.h"
 
 namespace zembra {
 
@@ -31,5 +32,9 @@ class TScriptedTourPlayer {
   TGame G;
   bool Done = false, Left = false, Waiting = false;
 };
+
+// The club member a scripted player plays as: password "pw" + nick, from
+// Tver in Russia, mail at example.org.
+TOrvUser ScriptedMember(const std::string& nick, const std::string& sex = "M");
 
 }  // namespace zembra

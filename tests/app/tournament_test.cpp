@@ -22,6 +22,7 @@
 #include "records/file_store.h"
 #include "records/history_file.h"
 #include "resources/text.h"
+#include "tournament/scripted_player.h"
 #include "tournament/tour_link.h"
 #include "tournament/tour_seat.h"
 #include "tournament/tour_top_ten.h"
@@ -86,15 +87,7 @@ class TTournamentTest : public TWindowFixture {
   }
 
   void Member(const char* nick) {
-    TOrvUser u;
-    u.Nick = nick;
-    u.Pw = std::string("pw") + nick;
-    u.City = "Tver";
-    u.Country1 = "Russia";
-    u.Country2 = "1-001";
-    u.Sex = "M";
-    u.EMail = std::string(nick) + "@example.org";
-    QCOMPARE(AccountRegister(Direct().Transport(), u), TRegisterResult::Registered);
+    QCOMPARE(AccountRegister(Direct().Transport(), ScriptedMember(nick)), TRegisterResult::Registered);
   }
 
   // Anna's window with the club joined; Boris seated at table 3, seat 2,

@@ -92,14 +92,7 @@ class TourGameTest : public ServiceTest {
     Service_.reset();
     ASSERT_TRUE(StartService({"--tour-port", std::to_string(Port1)}));
     for (const char* nick : {"Anna", "Boris"}) {
-      TOrvUser u;
-      u.Nick = nick;
-      u.Pw = std::string("pw") + nick;
-      u.City = "Tver";
-      u.Country1 = "Russia";
-      u.Country2 = "1-001";
-      u.Sex = "M";
-      u.EMail = std::string(nick) + "@example.org";
+      TOrvUser u = ScriptedMember(nick);
       u.DateR = "11.12.2026";
       ASSERT_EQ(AccountRegister(Client().Transport(), u), TRegisterResult::Registered);
     }

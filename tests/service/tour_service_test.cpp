@@ -6,6 +6,7 @@
 
 #include "online/requests.h"
 #include "online/service_client.h"
+#include "tournament/scripted_player.h"
 #include "service_fixture.h"
 
 namespace zembra::service::test {
@@ -24,14 +25,7 @@ class TourServiceTest : public ServiceTest {
                            base + "/TourService"});
   }
   void Member(const std::string& nick) {
-    TOrvUser u;
-    u.Nick = nick;
-    u.Pw = "pw" + nick;
-    u.City = "Tver";
-    u.Country1 = "Russia";
-    u.Country2 = "1-001";
-    u.Sex = "M";
-    u.EMail = nick + "@example.org";
+    TOrvUser u = ScriptedMember(nick);
     u.DateR = "11.12.2026";
     ASSERT_EQ(AccountRegister(Client().Transport(), u), TRegisterResult::Registered);
   }

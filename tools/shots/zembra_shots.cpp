@@ -25,6 +25,7 @@
 #include "app/table_painter.h"
 #include "records/options_dialog.h"
 #include "records/speed_dialog.h"
+#include "tournament/scripted_player.h"
 #include "tournament/tour_link.h"
 #include "tournament/tour_seat.h"
 #include "match/autoplay.h"
@@ -441,17 +442,9 @@ void ShootMusic(const QString& dir, const QString& base) {
 void ShootTournament(const QString& dir, const QString& base) {
   const std::string b = base.toStdString();
   const TServiceClient direct({b + "/AccountService", b + "/RecordsService", b + "/StatsService", b + "/TourService"});
-  for (const char* nick : {"Anna", "Boris"}) {
-    TOrvUser u;
-    u.Nick = nick;
-    u.Pw = std::string("pw") + nick;
-    u.City = "Tver";
-    u.Country1 = "Russia";
-    u.Country2 = "1-001";
-    u.Sex = "W";
-    u.EMail = std::string(nick) + "@example.org";
-    AccountRegister(direct.Transport(), u);  // there already on a second run
-  }
+  // There already on a second run.
+  AccountRegister(direct.Transport(), ScriptedMember("Anna", "W"));
+  AccountRegister(direct.Transport(), ScriptedMember("Boris"));
   TOrvClient boris;
   boris.Nick = "Boris";
   boris.Country = "Russia";

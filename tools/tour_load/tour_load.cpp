@@ -140,15 +140,7 @@ int main(int argc, char** argv) {
   const TPost post = client.Transport();
   // Twenty members, seated two to a table.
   for (int i = 1; i <= 20; ++i) {
-    TOrvUser u;
-    u.Nick = "Load" + std::to_string(i);
-    u.Pw = "pw" + u.Nick;
-    u.City = "Tver";
-    u.Country1 = "Russia";
-    u.Country2 = "1-001";
-    u.Sex = "M";
-    u.EMail = u.Nick + "@example.org";
-    AccountRegister(post, u);
+    AccountRegister(post, ScriptedMember("Load" + std::to_string(i)));
   }
   // Both seats of table k through the club's requests.
   auto seat = [&base](int k) {
